@@ -1,0 +1,51 @@
+# Set-up, build and test in one place. `make run` and `make test` work on a fresh Debian
+# machine: they install what is missing, configure, build and then run.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+SAMPLE ?= examples/sample.met
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test bench fuzz format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+
+configure: deps $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The drawing application on the bundled sample: in a window when there is a display,
+# otherwise as the headless summary of the document.
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		if [ -f "$(SAMPLE)" ]; then $(BUILD_DIR)/app/InkvaneU "$(SAMPLE)"; else $(BUILD_DIR)/app/InkvaneU; fi; \
+	else \
+		echo "No display: running InkvaneU headless."; \
+		$(BUILD_DIR)/app/InkvaneU --version; \
+	fi
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQARN_BUILD_TESTS=OFF -DQARN_BUILD_BENCH=ON
+	cmake --build $(BUILD_DIR)-bench -j $(JOBS)
+	@for b in $(BUILD_DIR)-bench/bench/qarn_bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(BUILD_DIR)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQARN_BUILD_TESTS=OFF -DQARN_BUILD_FUZZ=ON -DQARN_SANITIZE=ON
+	cmake --build $(BUILD_DIR)-fuzz -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-fuzz

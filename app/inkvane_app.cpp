@@ -1,0 +1,30 @@
+#include "inkvane_app.h"
+
+#include "core/configuration.h"
+#include "core/default_properties.h"
+#include "core/library_init.h"
+#include "main_frame.h"
+#include "platform/window_messages.h"
+
+CInkvaneApp::CInkvaneApp() : CWinApp(QStringLiteral("Inkvane")) {}
+
+CInkvaneApp::~CInkvaneApp() = default;
+
+bool CInkvaneApp::InitInstance() {
+    SetRegistryKey(QStringLiteral("Ostrovan"));
+    QarnDllInitialize();
+    Qarn::SetVizEffect(1);
+    Qarn::ReadConfig(this);
+    Qarn::CreateDefaultProperty();
+
+    mainFrame_ = std::make_unique<CMainFrame>();
+    AfxSetMainWnd(mainFrame_.get());
+    return true;
+}
+
+int CInkvaneApp::ExitInstance() {
+    mainFrame_.reset();
+    Qarn::ClearDefaultProperty();
+    Qarn::WriteConfig(this);
+    return 0;
+}

@@ -1,0 +1,39 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "command_line.h"
+#include "inkvane_app.h"
+#include "main_frame.h"
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const CommandLine line = CommandLine::Parse(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "InkvaneU: %s\n%s", qPrintable(line.error),
+                     qPrintable(CommandLine::Usage()));
+        return 2;
+    }
+    if (line.showVersion) {
+        std::printf("%s\n", qPrintable(CommandLine::VersionLine()));
+        return 0;
+    }
+    if (line.showHelp) {
+        std::printf("%s", qPrintable(CommandLine::Usage()));
+        return 0;
+    }
+
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Inkvane"));
+    QApplication::setOrganizationName(QStringLiteral("Ostrovan"));
+    CInkvaneApp app;
+    if (!app.InitInstance()) {
+        return 1;
+    }
+    app.GetMainFrame()->show();
+    int status = QApplication::exec();
+    app.ExitInstance();
+    return status;
+}

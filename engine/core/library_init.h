@@ -1,0 +1,16 @@
+#pragma once
+// Start-up of the drawing library and the choice of the module its resources come from.
+
+class CResourceModule;
+
+// Makes the library's resources and runtime classes available to the calling program. Called
+// once by a client before it reads the configuration; calling it again does nothing.
+void QarnDllInitialize();
+bool QarnDllIsInitialized();
+
+// The module from which the library's resources are taken; null restores the library's own.
+// A client may so supply translated texts.
+void QARNSetResourceHandle(CResourceModule* module);
+CResourceModule* QarnGetResourceHandle();
+// The library's own module with its built-in texts.
+CResourceModule* QarnGetOwnResourceModule();

@@ -1,0 +1,9 @@
+#include "platform/object.h"
+
+const CRuntimeClass CObject::classCObject("CObject", 0xFFFF, nullptr, nullptr);
+
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return &classCObject;
+}
+
+void CObject::Serialize(CArchive&) {}

@@ -1,0 +1,116 @@
+#include "properties/pen_property.h"
+
+#include "properties/basic_brush_property.h"
+#include "properties/brush_property.h"
+
+QARN_IMPLEMENT_SERIAL(CQarnPenProperty, CQarnProperty, 0)
+
+CQarnPenProperty::CQarnPenProperty(int) : CQarnProperty(QARN_PROP_PEN) {
+    brush_ = new CQarnBasicBrushProperty();
+    brush_->SetRefCount(1);
+}
+
+CQarnPenProperty::~CQarnPenProperty() {
+    if (brush_ != nullptr) {
+        brush_->Remove();
+    }
+}
+
+CQarnProperty* CQarnPenProperty::Clone() const {
+    auto* clone = new CQarnPenProperty(1);
+    clone->Copy(this);
+    return clone;
+}
+
+void CQarnPenProperty::Copy(const CQarnPenProperty* source) {
+    if (source == nullptr || source == this) {
+        return;
+    }
+    reserved_ = source->reserved_;
+    dashStyle_ = source->dashStyle_;
+    dashCap_ = source->dashCap_;
+    penType_ = source->penType_;
+    alignment_ = source->alignment_;
+    lineWidth_ = source->lineWidth_;
+    lineStyle_ = source->lineStyle_;
+    miterLimit_ = source->miterLimit_;
+    lineJoin_ = source->lineJoin_;
+    lineCap_ = source->lineCap_;
+    SetBrush(source->brush_ ? static_cast<CQarnBasicBrushProperty*>(source->brush_->Clone())
+                            : new CQarnBasicBrushProperty());
+}
+
+void CQarnPenProperty::SetBrush(CQarnBasicBrushProperty* brush) {
+    if (brush == brush_) {
+        return;
+    }
+    if (brush_ != nullptr) {
+        brush_->Remove();
+    }
+    brush_ = brush;
+    if (brush_ != nullptr) {
+        brush_->SetRefCount(1);
+    }
+}
+
+bool CQarnPenProperty::HasFullBrush() const {
+    return brush_ != nullptr && brush_->IsKindOf(RUNTIME_CLASS(CQarnBrushProperty));
+}
+
+Color CQarnPenProperty::GetColor1() const {
+    return brush_->GetColor1();
+}
+void CQarnPenProperty::SetColor1(unsigned long colorref) {
+    brush_->SetColor1(colorref);
+}
+void CQarnPenProperty::SetColor1(const Color& color) {
+    brush_->SetColor1(color);
+}
+Color CQarnPenProperty::GetColor2() const {
+    return brush_->GetColor2();
+}
+void CQarnPenProperty::SetColor2(unsigned long colorref) {
+    brush_->SetColor2(colorref);
+}
+void CQarnPenProperty::SetColor2(const Color& color) {
+    brush_->SetColor2(color);
+}
+BYTE CQarnPenProperty::GetBrushType() const {
+    return brush_->GetBrushType();
+}
+
+void CQarnPenProperty::SetBrushType(BYTE type) {
+    if (type != CQarnBrushProperty::Solid && !HasFullBrush()) {
+        auto* full = new CQarnBrushProperty();
+        full->CQarnBasicBrushProperty::Copy(brush_);
+        SetBrush(full);
+    }
+    brush_->SetBrushType(type);
+}
+
+BYTE CQarnPenProperty::GetLinearGradientMode() const {
+    return brush_->GetLinearGradientMode();
+}
+void CQarnPenProperty::SetLinearGradientMode(BYTE mode) {
+    brush_->SetLinearGradientMode(mode);
+}
+WORD CQarnPenProperty::GetHatchStyle() const {
+    return brush_->GetHatchStyle();
+}
+void CQarnPenProperty::SetHatchStyle(WORD style) {
+    brush_->SetHatchStyle(style);
+}
+BYTE CQarnPenProperty::GetWrapMode() const {
+    return brush_->GetWrapMode();
+}
+void CQarnPenProperty::SetWrapMode(BYTE mode) {
+    brush_->SetWrapMode(mode);
+}
+QString CQarnPenProperty::GetImageName() const {
+    return brush_->GetImageName();
+}
+void CQarnPenProperty::SetImageName(const QString& name) {
+    brush_->SetImageName(name);
+}
+
+void CQarnPenProperty::Serialize(CArchive&) {}

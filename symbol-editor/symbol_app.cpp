@@ -1,0 +1,28 @@
+#include "symbol_app.h"
+
+#include "as_main_frame.h"
+#include "core/configuration.h"
+#include "core/default_properties.h"
+#include "core/library_init.h"
+#include "platform/window_messages.h"
+
+CSymbolApp::CSymbolApp() : CWinApp(QStringLiteral("Symbol Editor")) {}
+
+CSymbolApp::~CSymbolApp() = default;
+
+bool CSymbolApp::InitInstance() {
+    SetRegistryKey(QStringLiteral("Ostrovan"));
+    QarnDllInitialize();
+    Qarn::ReadConfig(this);
+    Qarn::CreateDefaultProperty();
+    mainFrame_ = std::make_unique<CASMainFrame>();
+    AfxSetMainWnd(mainFrame_.get());
+    return true;
+}
+
+int CSymbolApp::ExitInstance() {
+    mainFrame_.reset();
+    Qarn::ClearDefaultProperty();
+    Qarn::WriteConfig(this);
+    return 0;
+}
