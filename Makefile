@@ -38,7 +38,7 @@ test: build
 bench: deps
 	cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQARN_BUILD_TESTS=OFF -DQARN_BUILD_BENCH=ON
 	cmake --build $(BUILD_DIR)-bench -j $(JOBS)
-	@for b in $(BUILD_DIR)-bench/bench/qarn_bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@for b in $(BUILD_DIR)-bench/bench/qarn_bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; fi; done
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(BUILD_DIR)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQARN_BUILD_TESTS=OFF -DQARN_BUILD_FUZZ=ON -DQARN_SANITIZE=ON

@@ -175,9 +175,15 @@ CArchive& CArchive::operator<<(const QString& s) {
     } else {
         *this << std::uint8_t(0xFF) << std::uint16_t(0xFFFF) << std::uint32_t(length);
     }
-    for (QChar ch : s) {
-        *this << std::uint16_t(ch.unicode());
+    QByteArray units(qsizetype(length) * 2, Qt::Uninitialized);
+    char* out = units.data();
+    const QChar* in = s.constData();
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t u = in[i].unicode();
+        out[2 * i] = char(u & 0xFF);
+        out[2 * i + 1] = char(u >> 8);
     }
+    Write(units.constData(), units.size());
     return *this;
 }
 
@@ -204,10 +210,11 @@ QString CArchive::ReadStringBody(quint32 length, bool unicode) {
         return AnsiCodePage::Decode(QByteArray(data, qsizetype(length)));
     }
     QString text(qsizetype(length), Qt::Uninitialized);
+    QChar* out = text.data();
     for (quint32 i = 0; i < length; ++i) {
         auto lo = static_cast<unsigned char>(data[2 * i]);
         auto hi = static_cast<unsigned char>(data[2 * i + 1]);
-        text[qsizetype(i)] = QChar(char16_t(lo | (hi << 8)));
+        out[i] = QChar(char16_t(lo | (hi << 8)));
     }
     return text;
 }
