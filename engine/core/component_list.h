@@ -6,3 +6,6 @@
 class CQarnComponent;
 
 using ComponentList = QList<CQarnComponent*>;
+
+// A place in a layer's list: the 1-based position of an element, 0 for none.
+using POSITION = int;

@@ -1,0 +1,76 @@
+#include "core/canvas.h"
+
+#include "core/layer.h"
+#include "properties/basic_brush_property.h"
+
+QARN_IMPLEMENT_SERIAL(CQarnCanvas, CObject, 0)
+
+CQarnCanvas::CQarnCanvas() {
+    auto* paper = new CQarnBasicBrushProperty();
+    paper->SetColor1(Color(Color::White));
+    SetBackground(paper);
+}
+
+CQarnCanvas::~CQarnCanvas() {
+    qDeleteAll(m_Layers);
+    m_Layers.clear();
+    if (m_pBackground != nullptr) {
+        m_pBackground->Remove();
+    }
+}
+
+CQarnLayer* CQarnCanvas::AddNewLayer() {
+    auto* layer = new CQarnLayer();
+    m_pCurrentLayer = layer;
+    AddLayer(layer);
+    return layer;
+}
+
+void CQarnCanvas::Adopt(CQarnLayer* layer) {
+    layer->SetCanvas(this);
+    if (layer->GetName() == CQarnLayer::DefaultName()) {
+        layer->SetName(QStringLiteral("Layer%1").arg(GetLayerIndex(layer)));
+    }
+}
+
+void CQarnCanvas::AddLayer(CQarnLayer* layer) {
+    if (layer == nullptr) {
+        return;
+    }
+    m_Layers.append(layer);
+    Adopt(layer);
+}
+
+void CQarnCanvas::AddLayer(CQarnLayer* after, CQarnLayer* layer) {
+    if (layer == nullptr) {
+        return;
+    }
+    qsizetype at = after ? m_Layers.indexOf(after) : -1;
+    m_Layers.insert(at < 0 ? 0 : at + 1, layer);
+    Adopt(layer);
+}
+
+int CQarnCanvas::GetLayerIndex(const CQarnLayer* layer) const {
+    return int(m_Layers.indexOf(const_cast<CQarnLayer*>(layer)));
+}
+
+void CQarnCanvas::Initialize(CDocument* document) {
+    m_pDocument = document;
+    m_pCurrentLayer = m_Layers.isEmpty() ? nullptr : m_Layers.first();
+    for (CQarnLayer* layer : m_Layers) {
+        layer->Initialize(this);
+    }
+}
+
+void CQarnCanvas::SetBackground(CQarnBasicBrushProperty* background) {
+    if (background == m_pBackground) {
+        return;
+    }
+    if (m_pBackground != nullptr) {
+        m_pBackground->Remove();
+    }
+    m_pBackground = background;
+    if (m_pBackground != nullptr) {
+        m_pBackground->SetRefCount(1);
+    }
+}

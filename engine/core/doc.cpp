@@ -1,0 +1,268 @@
+#include "core/doc.h"
+
+#include "core/canvas.h"
+#include "core/component.h"
+#include "core/document_observer.h"
+#include "core/layer.h"
+#include "core/notification_messages.h"
+#include "platform/default_printer.h"
+#include "platform/message_beep.h"
+#include "platform/mul_div.h"
+#include "platform/view.h"
+#include "platform/window_messages.h"
+#include "properties/basic_brush_property.h"
+
+QARN_IMPLEMENT_SERIAL(CQarnDoc, CDocument, 0)
+
+CQarnDoc::CQarnDoc() : m_DefaultSize(ComputePrintDefaultSize()), m_PrintSize(m_DefaultSize) {}
+
+CQarnDoc::~CQarnDoc() { CQarnDoc::DeleteContents(); }
+
+// Pages.
+
+int CQarnDoc::GetCanvasIndex(const CQarnCanvas* canvas) const {
+    return int(m_Canvases.indexOf(const_cast<CQarnCanvas*>(canvas)));
+}
+
+CQarnCanvas* CQarnDoc::AddNewCanvas() {
+    auto* canvas = new CQarnCanvas();
+    m_pCurrentCanvas = canvas;
+    canvas->SetSize(m_DefaultSize.cx, m_DefaultSize.cy);
+    canvas->AddNewLayer();
+    AddCanvas(canvas);
+    return canvas;
+}
+
+void CQarnDoc::AddCanvas(CQarnCanvas* canvas) {
+    if (canvas == nullptr) {
+        return;
+    }
+    m_Canvases.append(canvas);
+    canvas->SetDocument(this);
+}
+
+void CQarnDoc::AddCanvas(CQarnCanvas* after, CQarnCanvas* canvas) {
+    if (canvas == nullptr) {
+        return;
+    }
+    canvas->SetDocument(this);
+    qsizetype at = after ? m_Canvases.indexOf(after) : -1;
+    m_Canvases.insert(at < 0 ? 0 : at + 1, canvas);
+}
+
+BOOL CQarnDoc::RemoveCanvas(CQarnCanvas* canvas, CQarnCanvas*& neighbour) {
+    qsizetype at = m_Canvases.indexOf(canvas);
+    if (m_Canvases.size() < 2 || at < 0) {
+        return FALSE;
+    }
+    if (at > 0) {
+        neighbour = m_Canvases[at - 1];
+        m_pCurrentCanvas = neighbour;
+    } else {
+        neighbour = nullptr;
+        m_pCurrentCanvas = m_Canvases[1];
+    }
+    m_Canvases.removeAt(at);
+    return TRUE;
+}
+
+void CQarnDoc::GoToCanvas(CQarnCanvas* canvas) {
+    if (canvas == nullptr || !m_Canvases.contains(canvas)) {
+        return;
+    }
+    m_pCurrentCanvas = canvas;
+    OnPageChange();
+    UpdateAllViews(nullptr);
+}
+
+void CQarnDoc::OnNextCanvas() {
+    int at = GetCanvasIndex(m_pCurrentCanvas);
+    if (at < 0 || at + 1 >= m_Canvases.size()) {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
+    GoToCanvas(m_Canvases[at + 1]);
+}
+
+void CQarnDoc::OnPreviousCanvas() {
+    int at = GetCanvasIndex(m_pCurrentCanvas);
+    if (at <= 0) {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
+    GoToCanvas(m_Canvases[at - 1]);
+}
+
+void CQarnDoc::OnPageChange() {
+    const CSize size = GetCanvasSize();
+    for (CView* view : m_Views) {
+        PostMessage(view->GetMessageTarget(), QRN_PAGESIZECHANGE, WPARAM(size.cx), LPARAM(size.cy));
+    }
+    PostMessage(AfxGetMainWnd(), QRN_PAGECHANGE, WPARAM(GetCanvasIndex(m_pCurrentCanvas) + 1),
+                LPARAM(m_Canvases.size()));
+}
+
+CSize CQarnDoc::GetCanvasSize() const {
+    return m_pCurrentCanvas ? m_pCurrentCanvas->GetSize() : CSize();
+}
+
+CSize CQarnDoc::GetCanvasSize(int index) const {
+    CQarnCanvas* canvas = m_Canvases.value(index, nullptr);
+    return canvas ? canvas->GetSize() : CSize();
+}
+
+CSize CQarnDoc::ComputePrintDefaultSize() {
+    int widthMM = 0;
+    int heightMM = 0;
+    if (!GetDefaultPrinterPageMillimetres(&widthMM, &heightMM)) {
+        return CSize(500, 500);
+    }
+    return CSize(MulDiv(widthMM, 1000, 254), MulDiv(heightMM, 1000, 254));
+}
+
+Color CQarnDoc::GetPaperColor() const {
+    if (m_pCurrentCanvas == nullptr || m_pCurrentCanvas->GetBackground() == nullptr) {
+        return Color(Color::White);
+    }
+    return m_pCurrentCanvas->GetBackground()->GetColor1();
+}
+
+// Components.
+
+CQarnLayer* CQarnDoc::TargetLayer(CQarnLayer* layer) const {
+    if (layer != nullptr) {
+        return layer;
+    }
+    return m_pCurrentCanvas ? m_pCurrentCanvas->GetCurrentLayer() : nullptr;
+}
+
+void CQarnDoc::Announce(CQarnComponent* component, CQarnComponent* before) {
+    if (m_bBusy) {
+        return;
+    }
+    if (component->GetID() == CQarnComponent::kNoID) {
+        component->SetID(m_nNextID++);
+        component->OnAdded(1);
+    } else {
+        component->OnAdded(0);
+    }
+    SendMessage(AfxGetMainWnd(), QRN_ADDED, reinterpret_cast<WPARAM>(component),
+                reinterpret_cast<LPARAM>(before));
+}
+
+void CQarnDoc::AddTail(CQarnComponent* component, CQarnLayer* layer) {
+    CQarnLayer* target = TargetLayer(layer);
+    if (component == nullptr || target == nullptr) {
+        return;
+    }
+    target->AddTail(component);
+    Announce(component, nullptr);
+}
+
+void CQarnDoc::AddHead(CQarnComponent* component, CQarnLayer* layer) {
+    CQarnLayer* target = TargetLayer(layer);
+    if (component == nullptr || target == nullptr) {
+        return;
+    }
+    target->AddHead(component);
+    Announce(component, nullptr);
+}
+
+void CQarnDoc::Add(CQarnComponent* component, CQarnComponent* before, CQarnLayer* layer) {
+    if (before == nullptr) {
+        AddTail(component, layer);
+        return;
+    }
+    CQarnLayer* target = TargetLayer(layer);
+    if (component == nullptr || target == nullptr) {
+        return;
+    }
+    target->Add(component, before);
+    Announce(component, before);
+}
+
+bool CQarnDoc::Remove(CQarnComponent* component) {
+    if (component == nullptr) {
+        return false;
+    }
+    component->OnRemoved();
+    SendMessage(AfxGetMainWnd(), QRN_REMOVED, reinterpret_cast<WPARAM>(component), 0);
+    for (CQarnCanvas* canvas : m_Canvases) {
+        for (CQarnLayer* layer : canvas->GetLayers()) {
+            layer->GetList().removeAll(component);
+        }
+    }
+    for (CView* view : m_Views) {
+        if (auto* observer = dynamic_cast<CQarnDocumentObserver*>(view)) {
+            observer->OnComponentRemoved(component);
+        }
+    }
+    return true;
+}
+
+// Templates.
+
+CQarnAutoShapeTempl* CQarnDoc::AddTemplate(CQarnAutoShapeTempl* t, bool replace) {
+    if (t == nullptr) {
+        return nullptr;
+    }
+    CQarnAutoShapeTempl* existing = FindASTemplate(t->GetTemplateID());
+    if (existing == t) {
+        return t;
+    }
+    if (existing == nullptr) {
+        m_Templates.append(t);
+        return t;
+    }
+    if (!replace) {
+        delete t;
+        return existing;
+    }
+    m_Templates.removeOne(existing);
+    delete existing;
+    m_Templates.append(t);
+    return t;
+}
+
+CQarnAutoShapeTempl* CQarnDoc::FindASTemplate(UINT id) const {
+    for (CQarnAutoShapeTempl* t : m_Templates) {
+        if (t->GetTemplateID() == id) {
+            return t;
+        }
+    }
+    return nullptr;
+}
+
+// Grid.
+
+void CQarnDoc::OnViewGrid() {
+    m_bGridShown = !m_bGridShown;
+    SetModifiedFlag(true);
+    UpdateAllViews(nullptr);
+}
+
+// Life cycle.
+
+bool CQarnDoc::OnNewDocument() {
+    if (!CDocument::OnNewDocument()) {
+        return false;
+    }
+    AddNewCanvas();
+    return true;
+}
+
+void CQarnDoc::Initialize() {
+    m_pCurrentCanvas = m_Canvases.isEmpty() ? nullptr : m_Canvases.first();
+    for (CQarnCanvas* canvas : m_Canvases) {
+        canvas->Initialize(this);
+    }
+}
+
+void CQarnDoc::DeleteContents() {
+    qDeleteAll(m_Canvases);
+    m_Canvases.clear();
+    m_pCurrentCanvas = nullptr;
+    qDeleteAll(m_Templates);
+    m_Templates.clear();
+    CDocument::DeleteContents();
+}

@@ -1,0 +1,129 @@
+#pragma once
+// The drawing document: its pages (canvases), document-wide settings (map mode, grid, default
+// page size, margins), the symbols its auto shapes use, and the counter that numbers its
+// components. It adds and removes components for tools and actions and announces each change
+// to the main window.
+
+#include <QList>
+#include <QString>
+
+#include "core/component_list.h"
+#include "platform/cpoint.h"
+#include "platform/crect.h"
+#include "platform/document.h"
+#include "platform/win_types.h"
+#include "shapes/auto_shape_templ.h"
+
+class CQarnCanvas;
+class CQarnComponent;
+class CQarnLayer;
+class Color;
+
+using CanvasList = QList<CQarnCanvas*>;
+
+class CQarnDoc : public CDocument {
+    QARN_DECLARE_SERIAL(CQarnDoc)
+
+public:
+    CQarnDoc();
+    ~CQarnDoc() override;
+
+    // Pages.
+    CanvasList& GetCanvasList() { return m_Canvases; }
+    const CanvasList& GetCanvasList() const { return m_Canvases; }
+    CQarnCanvas* GetCurrentCanvas() const { return m_pCurrentCanvas; }
+    // 0-based, -1 when absent.
+    int GetCanvasIndex(const CQarnCanvas* canvas) const;
+    // A new current page of the default size with one new layer.
+    CQarnCanvas* AddNewCanvas();
+    void AddCanvas(CQarnCanvas* canvas);
+    // Inserts after `after`, or first when `after` is not in the document.
+    void AddCanvas(CQarnCanvas* after, CQarnCanvas* canvas);
+    // Unlinks the page (without deleting it) and makes a neighbour current; refused with
+    // fewer than two pages. `neighbour` gets the page before it, or null when it was first.
+    BOOL RemoveCanvas(CQarnCanvas* canvas, CQarnCanvas*& neighbour);
+    void GoToCanvas(CQarnCanvas* canvas);
+    void OnNextCanvas();
+    void OnPreviousCanvas();
+    // Posts the page size to every view and the page number and count to the main window.
+    void OnPageChange();
+    CSize GetCanvasSize() const;
+    CSize GetCanvasSize(int index) const;
+    CSize GetDefaultSize() const { return m_DefaultSize; }
+    void SetDefaultSize(const CSize& size) { m_DefaultSize = size; }
+    CSize GetPrintSize() const { return m_PrintSize; }
+    // The default printer's printable area in document units, 500 by 500 without a printer.
+    static CSize ComputePrintDefaultSize();
+    Color GetPaperColor() const;
+    int GetMapMode() const { return m_nMapMode; }
+    const CRect& GetMargins() const { return m_rcMargins; }
+    void SetMargins(const CRect& margins) { m_rcMargins = margins; }
+
+    // Components.
+    // Adds at the end (or front) of the layer, the current layer when null; numbers and
+    // announces the component unless the document is busy writing itself.
+    void AddTail(CQarnComponent* component, CQarnLayer* layer = nullptr);
+    void AddHead(CQarnComponent* component, CQarnLayer* layer = nullptr);
+    void Add(CQarnComponent* component, CQarnComponent* before, CQarnLayer* layer = nullptr);
+    // Takes the component out of every layer and every view; it is not deleted.
+    bool Remove(CQarnComponent* component);
+    virtual bool IsActionPermitted(UINT action) {
+        (void)action;
+        return true;
+    }
+    UINT GetNextID() const { return m_nNextID; }
+    void SetNextID(UINT id) { m_nNextID = id; }
+    bool IsBusy() const { return m_bBusy; }
+    void SetBusy(bool busy) { m_bBusy = busy; }
+
+    // Symbols used by this document's auto shapes.
+    // Keeps t unless one of the same id is there: then t is deleted (replace false) or takes
+    // the place of the old one, which is deleted (replace true). Returns the one kept.
+    CQarnAutoShapeTempl* AddTemplate(CQarnAutoShapeTempl* t, bool replace);
+    CQarnAutoShapeTempl* FindASTemplate(UINT id) const;
+    CQarnTemplateList& GetTemplates() { return m_Templates; }
+
+    // Grid.
+    bool IsGridShown() const { return m_bGridShown; }
+    void SetGridShown(bool shown) { m_bGridShown = shown; }
+    void OnViewGrid();
+    DWORD GetGridColor() const { return m_dwGridColor; }
+    void SetGridColor(DWORD argb) { m_dwGridColor = argb; }
+    int GetGridSize() const { return m_nGridSize; }
+    void SetGridSize(int size) { m_nGridSize = size; }
+    int GetGridStyle() const { return m_nGridStyle; }
+    void SetGridStyle(int style) { m_nGridStyle = style; }
+
+    const QString& GetVersionText() const { return m_strVersion; }
+
+    // Life cycle.
+    bool OnNewDocument() override;
+    // After loading: the first page becomes current and every page is initialised.
+    void Initialize();
+    void DeleteContents() override;
+
+protected:
+    void Announce(CQarnComponent* component, CQarnComponent* before);
+    CQarnLayer* TargetLayer(CQarnLayer* layer) const;
+
+    QString m_strVersion = QStringLiteral("Version 1.0");
+    DWORD m_dwReserved = 0;
+    UINT m_nNextID = 0;
+    DWORD m_dwGridColor = 0xFFC0C0C0u;
+    int m_nGridSize = 4;
+    int m_nGridStyle = 1;
+    bool m_bGridShown = false;
+    BOOL m_bCanvasFlag = TRUE;
+    CRect m_rcEmpty;
+    BOOL m_bSecondFlag = TRUE;
+    CQarnCanvas* m_pCurrentCanvas = nullptr;
+    CanvasList m_Canvases;
+    CSize m_DefaultSize;
+    CSize m_PrintSize;
+    int m_nMapMode = 8;
+    CRect m_rcMargins = CRect(50, 50, 50, 50);
+    bool m_bBusy = false;
+    CQarnTemplateList m_Templates;
+    BOOL m_bFlag = FALSE;
+    BOOL m_bTemplatesPresent = TRUE;
+};

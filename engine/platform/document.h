@@ -1,0 +1,46 @@
+#pragma once
+// The framework document's role: a path and title, a modified flag, the views attached to
+// it, and the hooks a document class fills in (new, open, save, close).
+
+#include <QList>
+#include <QString>
+
+#include "platform/object.h"
+
+class CView;
+
+class CDocument : public CObject {
+    QARN_DECLARE_DYNAMIC(CDocument)
+
+public:
+    CDocument();
+    ~CDocument() override;
+    CDocument(const CDocument&) = delete;
+    CDocument& operator=(const CDocument&) = delete;
+
+    const QString& GetPathName() const { return m_strPathName; }
+    void SetPathName(const QString& path);
+    const QString& GetTitle() const { return m_strTitle; }
+    void SetTitle(const QString& title) { m_strTitle = title; }
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+    void AddView(CView* view);
+    void RemoveView(CView* view);
+    const QList<CView*>& GetViews() const { return m_Views; }
+    // Tells every view but the sender about a change.
+    void UpdateAllViews(CView* sender, LPARAM hint = 0, CObject* hintObject = nullptr);
+
+    // Empties the document and starts a new one.
+    virtual bool OnNewDocument();
+    // Ends the document: its contents are released and the views detached.
+    virtual void OnCloseDocument();
+    // Releases everything the document holds.
+    virtual void DeleteContents() {}
+
+protected:
+    QString m_strPathName;
+    QString m_strTitle;
+    bool m_bModified = false;
+    QList<CView*> m_Views;
+};
