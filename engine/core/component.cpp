@@ -9,8 +9,11 @@
 #include "properties/arrow_property.h"
 #include "properties/basic_brush_property.h"
 #include "properties/brush_property.h"
+#include "properties/label_property.h"
 #include "properties/pen_property.h"
 #include "properties/property_kinds.h"
+#include "properties/shadow_property.h"
+#include "properties/text_property.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnComponent, CObject, 0)
 
@@ -165,16 +168,16 @@ CQarnBasicBrushProperty* CQarnComponent::GetBrushProperty() const {
     return dynamic_cast<CQarnBasicBrushProperty*>(GetProperty(QARN_PROP_BRUSH));
 }
 
-CQarnProperty* CQarnComponent::GetTextProperty() const {
-    return GetProperty(QARN_PROP_TEXT);
+CQarnTextProperty* CQarnComponent::GetTextProperty() const {
+    return dynamic_cast<CQarnTextProperty*>(GetProperty(QARN_PROP_TEXT));
 }
 
-CQarnProperty* CQarnComponent::GetLabelProperty() const {
-    return GetProperty(QARN_PROP_LABEL);
+CQarnLabelProperty* CQarnComponent::GetLabelProperty() const {
+    return dynamic_cast<CQarnLabelProperty*>(GetProperty(QARN_PROP_LABEL));
 }
 
-CQarnProperty* CQarnComponent::GetShadowProperty() const {
-    return GetProperty(QARN_PROP_SHADOW);
+CQarnShadowProperty* CQarnComponent::GetShadowProperty() const {
+    return dynamic_cast<CQarnShadowProperty*>(GetProperty(QARN_PROP_SHADOW));
 }
 
 bool CQarnComponent::HasArrow() const {
@@ -435,6 +438,9 @@ void CQarnComponent::OnRemoved() {
     }
     if (CQarnBasicBrushProperty* paint = PenPaint()) {
         paint->ClearImage();
+    }
+    if (CQarnShadowProperty* shadow = GetShadowProperty()) {
+        shadow->GetBrushProperty()->ClearImage();
     }
     m_Connections.clear();
 }

@@ -20,10 +20,14 @@ class CQarnArrowProperty;
 class CQarnBasicBrushProperty;
 class CQarnConnection;
 class CQarnGroup;
+class CQarnLabelProperty;
 class CQarnLayer;
 class CQarnPenProperty;
 class CQarnProperty;
+class CQarnShadowProperty;
+class CQarnTextProperty;
 class CView;
+struct CCharFormat;
 struct CQarnEffectCache;
 
 using PropertyList = QList<CQarnProperty*>;
@@ -145,9 +149,9 @@ public:
     CQarnProperty* GetProperty(int kind) const;
     CQarnPenProperty* GetPenProperty() const;
     CQarnBasicBrushProperty* GetBrushProperty() const;
-    CQarnProperty* GetTextProperty() const;
-    CQarnProperty* GetLabelProperty() const;
-    CQarnProperty* GetShadowProperty() const;
+    CQarnTextProperty* GetTextProperty() const;
+    CQarnLabelProperty* GetLabelProperty() const;
+    CQarnShadowProperty* GetShadowProperty() const;
     virtual bool HasArrow() const;
     // Unlinks the property and drops this component's reference; null is ignored.
     void RemoveProperty(CQarnProperty* property);
@@ -191,6 +195,15 @@ public:
     virtual void SetEndArrowSize(BYTE size);
     virtual void SetStartArrow(ArrowType type);
     virtual void SetEndArrow(ArrowType type);
+    // Text forwarders: empty text, colour 0 and an "Arial" 12 pt format without a text.
+    QString GetText() const;
+    void SetText(const QString& text);
+    // A colour reference (red in the low byte).
+    virtual COLORREF GetTextColor() const;
+    virtual void SetTextColor(const Color& color);
+    virtual void SetTextColor(const DWORD& colorref);
+    virtual CCharFormat GetCharFormat() const;
+    virtual void SetCharFormat(const CCharFormat& format, CView* view);
 
     // Connections that end on this component (owned by their connectors).
     void AddConnection(CQarnConnection* connection);

@@ -5,6 +5,7 @@
 #include "properties/brush_property.h"
 #include "properties/pen_property.h"
 #include "properties/property_kinds.h"
+#include "properties/text_property.h"
 
 namespace Qarn {
 
@@ -47,6 +48,7 @@ void CreateDefaultProperty() {
     AddDefaultProperty(new CQarnPenProperty(1));
     AddDefaultProperty(new CQarnBrushProperty());
     AddDefaultProperty(new CQarnArrowProperty());
+    AddDefaultProperty(new CQarnTextProperty());
 }
 
 void ClearDefaultProperty() {

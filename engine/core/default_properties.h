@@ -18,7 +18,7 @@ CQarnProperty* GetDefaultProperty(UINT kind);
 void AddDefaultProperty(CQarnProperty* property);
 // Releases and unlinks the first default of that kind; nothing happens when there is none.
 void RemoveDefaultProperty(UINT kind);
-// Appends a new pen, brush, arrow (and text, once texts exist) default, in that order.
+// Appends a new pen, brush, arrow and text default, in that order.
 void CreateDefaultProperty();
 // Releases every default (at program end).
 void ClearDefaultProperty();

@@ -16,7 +16,9 @@ QARN_IMPLEMENT_SERIAL(CQarnDoc, CDocument, 0)
 
 CQarnDoc::CQarnDoc() : m_DefaultSize(ComputePrintDefaultSize()), m_PrintSize(m_DefaultSize) {}
 
-CQarnDoc::~CQarnDoc() { CQarnDoc::DeleteContents(); }
+CQarnDoc::~CQarnDoc() {
+    CQarnDoc::DeleteContents();
+}
 
 // Pages.
 

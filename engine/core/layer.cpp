@@ -135,7 +135,9 @@ void CQarnLayer::Add(CQarnComponent* component, CQarnComponent* before) {
     }
 }
 
-void CQarnLayer::Remove(CQarnComponent* component) { m_Components.removeOne(component); }
+void CQarnLayer::Remove(CQarnComponent* component) {
+    m_Components.removeOne(component);
+}
 
 CQarnComponent* CQarnLayer::FindObjectAfter(const CQarnComponent* component) const {
     POSITION at = GetObjectPosition(component);

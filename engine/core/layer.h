@@ -93,7 +93,9 @@ public:
     static QString DefaultName() { return QStringLiteral("noname"); }
 
 private:
-    void SetFlag(BYTE bit, bool on) { m_nFlags = on ? BYTE(m_nFlags | bit) : BYTE(m_nFlags & ~bit); }
+    void SetFlag(BYTE bit, bool on) {
+        m_nFlags = on ? BYTE(m_nFlags | bit) : BYTE(m_nFlags & ~bit);
+    }
     bool Valid(POSITION pos) const { return pos >= 1 && pos <= m_Components.size(); }
 
     ComponentList m_Components;

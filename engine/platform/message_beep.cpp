@@ -18,4 +18,6 @@ void MessageBeep(UINT) {
     }
 }
 
-int GetMessageBeepCount() { return BeepCount(); }
+int GetMessageBeepCount() {
+    return BeepCount();
+}

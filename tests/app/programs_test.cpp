@@ -37,7 +37,7 @@ TEST(InkvaneAppTest, StartsTheLibraryShowsTheFrameAndSavesTheConfigurationOnExit
     EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Inkvane"));
     EXPECT_EQ(AfxGetMainWnd(), app.GetMainFrame());
     EXPECT_EQ(Qarn::GetVizEffect(), 1);
-    EXPECT_EQ(Qarn::GetDefaultPropertyList().size(), 3);
+    EXPECT_EQ(Qarn::GetDefaultPropertyList().size(), 4);
     app.GetMainFrame()->show();
     app.GetMainFrame()->close();
     QApplication::processEvents();

@@ -5,10 +5,12 @@
 #include "core/component.h"
 #include "core/default_properties.h"
 #include "core/notification_messages.h"
+#include "platform/char_format.h"
 #include "platform/window_messages.h"
 #include "properties/arrow_property.h"
 #include "properties/brush_property.h"
 #include "properties/pen_property.h"
+#include "properties/text_property.h"
 #include "support/message_recorder.h"
 
 namespace {
@@ -279,4 +281,27 @@ TEST(ComponentTest, GeometryDataAndContainment) {
     c.AddToList(list);
     EXPECT_EQ(c.GetIndexInList(list), 1);
     EXPECT_EQ(other.GetIndexInList(list), 0);
+}
+
+TEST(ComponentTest, TextForwardersFallBackWithoutATextProperty) {
+    CQarnComponent bare;
+    EXPECT_TRUE(bare.GetText().isEmpty());
+    EXPECT_EQ(bare.GetTextColor(), 0u);
+    CCharFormat format = bare.GetCharFormat();
+    EXPECT_EQ(format.szFaceName, QStringLiteral("Arial"));
+    EXPECT_EQ(format.yHeight, 240);
+    bare.SetText(QStringLiteral("ignored"));
+    EXPECT_TRUE(bare.GetText().isEmpty());
+
+    CQarnComponent withText;
+    withText.AddProperty(new CQarnTextProperty());
+    withText.SetText(QStringLiteral("Valve"));
+    withText.SetTextColor(Color(0xFF0000FFu));
+    EXPECT_EQ(withText.GetText(), QStringLiteral("Valve"));
+    EXPECT_EQ(withText.GetTextColor(), 0xFF0000u);  // blue as a colour reference
+    CCharFormat big;
+    big.dwMask = CFM_SIZE;
+    big.yHeight = 400;
+    withText.SetCharFormat(big, nullptr);
+    EXPECT_EQ(withText.GetCharFormat().yHeight, 400);
 }

@@ -27,21 +27,22 @@ CQarnAutoShapeTempl* Template(UINT id) {
 
 }  // namespace
 
-TEST_F(DefaultPropertyTest, TheListHoldsPenBrushAndArrowInOrder) {
+TEST_F(DefaultPropertyTest, TheListHoldsPenBrushArrowAndTextInOrder) {
     const auto& list = Qarn::GetDefaultPropertyList();
-    ASSERT_EQ(list.size(), 3);
+    ASSERT_EQ(list.size(), 4);
     EXPECT_EQ(list[0]->GetId(), 6002u);
     EXPECT_EQ(list[1]->GetId(), 6001u);
     EXPECT_EQ(list[2]->GetId(), 6003u);
+    EXPECT_EQ(list[3]->GetId(), 6004u);
     EXPECT_NE(dynamic_cast<CQarnPenProperty*>(list[0]), nullptr);
     EXPECT_NE(dynamic_cast<CQarnBrushProperty*>(list[1]), nullptr);
 }
 
 TEST_F(DefaultPropertyTest, RemovingAMissingKindChangesNothing) {
     Qarn::RemoveDefaultProperty(6007);
-    EXPECT_EQ(Qarn::GetDefaultPropertyList().size(), 3);
+    EXPECT_EQ(Qarn::GetDefaultPropertyList().size(), 4);
     Qarn::RemoveDefaultProperty(6003);
-    EXPECT_EQ(Qarn::GetDefaultPropertyList().size(), 2);
+    EXPECT_EQ(Qarn::GetDefaultPropertyList().size(), 3);
     EXPECT_EQ(Qarn::GetDefaultProperty(6003), nullptr);
 }
 
@@ -63,7 +64,7 @@ TEST_F(DefaultPropertyTest, AComponentsStyleBecomesTheDefault) {
     EXPECT_EQ(brush->GetColor1().GetValue(), 0xFF00FF00u);
     // The component has no arrow, so the arrow default stays.
     EXPECT_NE(Qarn::GetDefaultProperty(6003), nullptr);
-    EXPECT_EQ(Qarn::GetDefaultPropertyList().size(), 3);
+    EXPECT_EQ(Qarn::GetDefaultPropertyList().size(), 4);
 }
 
 TEST(TemplateRegistryTest, LookUpsCountThroughTheListsInOrder) {
