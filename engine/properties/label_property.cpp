@@ -16,9 +16,13 @@ constexpr float kMinimumHeight = 24.0f;
 
 }  // namespace
 
-CQarnLabelProperty::CQarnLabelProperty() : CQarnProperty(QARN_PROP_LABEL) { Init(); }
+CQarnLabelProperty::CQarnLabelProperty() : CQarnProperty(QARN_PROP_LABEL) {
+    Init();
+}
 
-CQarnLabelProperty::CQarnLabelProperty(unsigned int kind) : CQarnProperty(kind) { Init(); }
+CQarnLabelProperty::CQarnLabelProperty(unsigned int kind) : CQarnProperty(kind) {
+    Init();
+}
 
 CQarnLabelProperty::CQarnLabelProperty(const RectF& rect) : CQarnProperty(QARN_PROP_LABEL) {
     Init();

@@ -16,7 +16,9 @@ public:
     CQarnProperty* Clone() const override;
     virtual void Copy(const CQarnPerspProperty* source);
 
-    PointF GetCorner(int index) const { return index >= 0 && index < 4 ? m_Corners[index] : PointF(); }
+    PointF GetCorner(int index) const {
+        return index >= 0 && index < 4 ? m_Corners[index] : PointF();
+    }
     void SetCorner(int index, const PointF& p) {
         if (index >= 0 && index < 4) {
             m_Corners[index] = p;

@@ -59,22 +59,54 @@ void CQarnShadowProperty::SetBrushProperty(CQarnBasicBrushProperty* brush) {
     }
 }
 
-Color CQarnShadowProperty::GetColor1() const { return m_pBrush->GetColor1(); }
-void CQarnShadowProperty::SetColor1(unsigned long colorref) { m_pBrush->SetColor1(colorref); }
-void CQarnShadowProperty::SetColor1(const Color& color) { m_pBrush->SetColor1(color); }
-Color CQarnShadowProperty::GetColor2() const { return m_pBrush->GetColor2(); }
-void CQarnShadowProperty::SetColor2(unsigned long colorref) { m_pBrush->SetColor2(colorref); }
-void CQarnShadowProperty::SetColor2(const Color& color) { m_pBrush->SetColor2(color); }
-BYTE CQarnShadowProperty::GetBrushType() const { return m_pBrush->GetBrushType(); }
-void CQarnShadowProperty::SetBrushType(BYTE type) { m_pBrush->SetBrushType(type); }
-BYTE CQarnShadowProperty::GetLinearGradientMode() const { return m_pBrush->GetLinearGradientMode(); }
-void CQarnShadowProperty::SetLinearGradientMode(BYTE mode) { m_pBrush->SetLinearGradientMode(mode); }
-WORD CQarnShadowProperty::GetHatchStyle() const { return m_pBrush->GetHatchStyle(); }
-void CQarnShadowProperty::SetHatchStyle(WORD style) { m_pBrush->SetHatchStyle(style); }
-BYTE CQarnShadowProperty::GetWrapMode() const { return m_pBrush->GetWrapMode(); }
-void CQarnShadowProperty::SetWrapMode(BYTE mode) { m_pBrush->SetWrapMode(mode); }
-QString CQarnShadowProperty::GetImageName() const { return m_pBrush->GetImageName(); }
-void CQarnShadowProperty::SetImageName(const QString& name) { m_pBrush->SetImageName(name); }
+Color CQarnShadowProperty::GetColor1() const {
+    return m_pBrush->GetColor1();
+}
+void CQarnShadowProperty::SetColor1(unsigned long colorref) {
+    m_pBrush->SetColor1(colorref);
+}
+void CQarnShadowProperty::SetColor1(const Color& color) {
+    m_pBrush->SetColor1(color);
+}
+Color CQarnShadowProperty::GetColor2() const {
+    return m_pBrush->GetColor2();
+}
+void CQarnShadowProperty::SetColor2(unsigned long colorref) {
+    m_pBrush->SetColor2(colorref);
+}
+void CQarnShadowProperty::SetColor2(const Color& color) {
+    m_pBrush->SetColor2(color);
+}
+BYTE CQarnShadowProperty::GetBrushType() const {
+    return m_pBrush->GetBrushType();
+}
+void CQarnShadowProperty::SetBrushType(BYTE type) {
+    m_pBrush->SetBrushType(type);
+}
+BYTE CQarnShadowProperty::GetLinearGradientMode() const {
+    return m_pBrush->GetLinearGradientMode();
+}
+void CQarnShadowProperty::SetLinearGradientMode(BYTE mode) {
+    m_pBrush->SetLinearGradientMode(mode);
+}
+WORD CQarnShadowProperty::GetHatchStyle() const {
+    return m_pBrush->GetHatchStyle();
+}
+void CQarnShadowProperty::SetHatchStyle(WORD style) {
+    m_pBrush->SetHatchStyle(style);
+}
+BYTE CQarnShadowProperty::GetWrapMode() const {
+    return m_pBrush->GetWrapMode();
+}
+void CQarnShadowProperty::SetWrapMode(BYTE mode) {
+    m_pBrush->SetWrapMode(mode);
+}
+QString CQarnShadowProperty::GetImageName() const {
+    return m_pBrush->GetImageName();
+}
+void CQarnShadowProperty::SetImageName(const QString& name) {
+    m_pBrush->SetImageName(name);
+}
 
 // Styles 0-3 offset the shadow; 4-11 offset it, then enlarge (1.2) or reduce (0.8) it about a
 // corner; 12-15 lay it down about the bottom-left corner, the offsets giving its length and
@@ -88,9 +120,9 @@ void CQarnShadowProperty::GetTransformMatrix(Matrix& m, const RectF& r) const {
         int cornerY;  // 0 top, 1 bottom
     };
     static const Placement kPlacements[12] = {
-        {5, 5, 1, 0, 0},      {-5, 5, 1, 0, 0},      {5, -5, 1, 0, 0},      {-5, -5, 1, 0, 0},
-        {5, 5, 1.2f, 0, 0},   {-5, 5, 1.2f, 1, 0},   {5, -5, 1.2f, 0, 1},   {-5, -5, 1.2f, 1, 1},
-        {5, 5, 0.8f, 1, 1},   {-5, 5, 0.8f, 0, 1},   {5, -5, 0.8f, 1, 0},   {-5, -5, 0.8f, 0, 0},
+        {5, 5, 1, 0, 0},    {-5, 5, 1, 0, 0},    {5, -5, 1, 0, 0},    {-5, -5, 1, 0, 0},
+        {5, 5, 1.2f, 0, 0}, {-5, 5, 1.2f, 1, 0}, {5, -5, 1.2f, 0, 1}, {-5, -5, 1.2f, 1, 1},
+        {5, 5, 0.8f, 1, 1}, {-5, 5, 0.8f, 0, 1}, {5, -5, 0.8f, 1, 0}, {-5, -5, 0.8f, 0, 0},
     };
     const float ox = float(m_nXOffset);
     const float oy = float(m_nYOffset);

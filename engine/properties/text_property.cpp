@@ -121,7 +121,9 @@ void CQarnTextProperty::SetBrush(CQarnBasicBrushProperty* brush) {
     }
 }
 
-int CQarnTextProperty::GetNumPara() const { return 1 + int(m_strText.count(QLatin1Char('\n'))); }
+int CQarnTextProperty::GetNumPara() const {
+    return 1 + int(m_strText.count(QLatin1Char('\n')));
+}
 
 void CQarnTextProperty::SetLayout(const QList<RectF>& boxes, const QList<CQarnCharRange>& ranges) {
     m_Boxes = boxes;

@@ -56,7 +56,9 @@ public:
     BYTE GetYAlignment() const { return m_nYAlign; }
     void SetYAlignment(BYTE alignment);
     bool GetGrowWithSizing() const { return (m_dwTextFlags & 1) != 0; }
-    void SetGrowWithSizing(bool on) { m_dwTextFlags = on ? (m_dwTextFlags | 1) : (m_dwTextFlags & ~1u); }
+    void SetGrowWithSizing(bool on) {
+        m_dwTextFlags = on ? (m_dwTextFlags | 1) : (m_dwTextFlags & ~1u);
+    }
 
     // Colour i of the colour brush as a colour reference (0x00BBGGRR).
     COLORREF GetColor(int index) const;

@@ -12,7 +12,8 @@ class CQarnTipProperty : public CQarnProperty {
 public:
     CQarnTipProperty() : CQarnProperty(QARN_PROP_TIP) {}
     explicit CQarnTipProperty(unsigned int kind) : CQarnProperty(kind) {}
-    explicit CQarnTipProperty(const QString& text) : CQarnProperty(QARN_PROP_TIP), m_strText(text) {}
+    explicit CQarnTipProperty(const QString& text)
+        : CQarnProperty(QARN_PROP_TIP), m_strText(text) {}
 
     CQarnProperty* Clone() const override;
     virtual void Copy(const CQarnTipProperty* source);

@@ -157,8 +157,8 @@ TEST(FontMapperTest, WindowsFacesUseMetricCompatibleFonts) {
     QFontMetricsF metrics(font);
     EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("Hello")), 1479 + 1139 + 455 + 455 + 1139,
                 2.0);
-    QFont bold = CFontMapper::CreateFont(QStringLiteral("Arial"), 12, CQarnFontProperty::Bold |
-                                                                       CQarnFontProperty::Underline);
+    QFont bold = CFontMapper::CreateFont(QStringLiteral("Arial"), 12,
+                                         CQarnFontProperty::Bold | CQarnFontProperty::Underline);
     EXPECT_TRUE(bold.bold());
     EXPECT_TRUE(bold.underline());
     EXPECT_FALSE(bold.italic());
