@@ -10,8 +10,8 @@
 
 namespace {
 
-// Angles are kept in millionths of a degree while they are normalised, so that repeated
-// turns do not drift: trunc((angle + old + 360) * 1e6) taken modulo a full turn.
+// The new angle in [0, 360): the sum is taken in whole millionths of a degree, truncated,
+// modulo a full turn. Sums far below zero still come out non-negative.
 float NormalizedSum(float angle, float old) {
     constexpr double kTurn = 360000000.0;
     double micro = std::trunc((double(angle) + double(old) + 360.0) * 1000000.0);
