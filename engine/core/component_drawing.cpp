@@ -30,9 +30,9 @@ int PatternOffset(int coordinate) {
 
 }  // namespace
 
-void CQarnComponent::Draw(Graphics* graphics, const CRect& clip, CPoint* origin, Matrix* matrix,
+// The clip rectangle is not needed: the painter's own clip limits what is painted.
+void CQarnComponent::Draw(Graphics* graphics, const CRect& /*clip*/, CPoint* origin, Matrix* matrix,
                           const BYTE& mode) {
-    (void)clip;
     if (graphics == nullptr || GetInvisible()) {
         return;
     }

@@ -4,8 +4,7 @@
 #include "properties/basic_brush_property.h"
 #include "properties/pen_property.h"
 
-void CQarnElement::Draw(Graphics* graphics, DWORD state, BYTE mode) {
-    (void)state;
+void CQarnElement::Draw(Graphics* graphics, DWORD /*state*/, BYTE mode) {
     if (graphics == nullptr || path_.IsEmpty()) {
         return;
     }

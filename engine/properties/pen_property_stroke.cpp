@@ -84,9 +84,8 @@ std::vector<std::unique_ptr<Pen>> CQarnPenProperty::CreateLineStylePens(const Pe
 }
 
 void CQarnPenProperty::DrawPath(Graphics* graphics, GraphicsPath* path, RectF& bounds,
-                                CQarnArrowProperty* arrows, int brightness, unsigned long mode,
+                                CQarnArrowProperty* /*arrows*/, int brightness, unsigned long mode,
                                 CQarnBasicBrushProperty* paint) {
-    (void)arrows;
     if (graphics == nullptr || path == nullptr) {
         return;
     }
