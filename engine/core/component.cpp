@@ -2,9 +2,14 @@
 
 #include <QHash>
 
+#include "core/connection_link.h"
 #include "core/default_properties.h"
 #include "core/effect_cache.h"
+#include "core/element.h"
 #include "core/notification_messages.h"
+#include "core/shadow_facet.h"
+#include "core/view_link.h"
+#include "platform/graphics_path.h"
 #include "platform/window_messages.h"
 #include "properties/arrow_property.h"
 #include "properties/basic_brush_property.h"
@@ -433,6 +438,10 @@ void CQarnComponent::Initialize(CQarnLayer* layer) {
 // Life cycle.
 
 void CQarnComponent::OnRemoved() {
+    CQarnViewLink* views = CQarnViewLink::Get();
+    if (views->GetFocused() == this) {
+        views->SetFocused(nullptr);
+    }
     if (CQarnBasicBrushProperty* brush = GetBrushProperty()) {
         brush->ClearImage();
     }
@@ -440,7 +449,14 @@ void CQarnComponent::OnRemoved() {
         paint->ClearImage();
     }
     if (CQarnShadowProperty* shadow = GetShadowProperty()) {
-        shadow->GetBrushProperty()->ClearImage();
+        if (CQarnBasicBrushProperty* paint = shadow->GetBrushProperty()) {
+            paint->ClearImage();
+        }
+    }
+    CQarnConnectionLink* link = CQarnConnectionLink::Get();
+    const ConnectionList connections = m_Connections;
+    for (CQarnConnection* connection : connections) {
+        link->DropConnection(connection, this);
     }
     m_Connections.clear();
 }
@@ -451,6 +467,10 @@ void CQarnComponent::Remove() {
 
 void CQarnComponent::RecordlastPosition() {
     DropEffectCache();
+    CQarnConnectionLink* link = CQarnConnectionLink::Get();
+    for (CQarnConnection* connection : m_Connections) {
+        link->RecordPosition(connection);
+    }
 }
 
 void CQarnComponent::SetEffectCache(std::unique_ptr<CQarnEffectCache> cache) {

@@ -3,9 +3,11 @@
 // identity and name, the properties attached to it, the connections that end on it, and its
 // place in a layer and a group.
 
+#include <QtCore/qnamespace.h>
 #include <QList>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "core/arrow_type.h"
 #include "core/component_list.h"
@@ -29,6 +31,18 @@ class CQarnTextProperty;
 class CView;
 struct CCharFormat;
 struct CQarnEffectCache;
+// Geometry and drawing.
+class CDC;
+class CQarnCanvas;
+class CQarnElement;
+class CQarnLabelFacet;
+class CQarnShadowFacet;
+class CQarnTextFacet;
+class CRgn;
+class Graphics;
+class GraphicsPath;
+class Matrix;
+class Region;
 
 using PropertyList = QList<CQarnProperty*>;
 using ConnectionList = QList<CQarnConnection*>;
@@ -258,6 +272,160 @@ protected:
     float m_fRotateAngle = 0.0f;
     PropertyList m_PropList;
     std::unique_ptr<CQarnEffectCache> m_pEffectCache;
+
+public:
+    // ---- Geometry and editing -------------------------------------------------------------
+    // The frame is built unrotated; the transform (a flip, then the rotation by the angle
+    // rounded to whole degrees, both about the rotate centre) maps it to where it shows.
+    // Handles are numbered 1 to 8 clockwise from the top-left of the frame, then the label.
+
+    // What a tracker is drawn for: 1 and 2 the selection modes, 4 point editing.
+    enum TrackerState {
+        TrackerNormal = 0,
+        TrackerSelected = 1,
+        TrackerActive = 2,
+        TrackerEditing = 4
+    };
+
+    // Transform.
+    // Prepends the flip and the rotation about `center` (the rotate centre when null) to m.
+    void GetTransformMatrix(Matrix& m, PointF* center = nullptr) const;
+    bool NeedTransform() const;
+    // The angle as applied: rounded to whole degrees.
+    float GetAppliedAngle() const;
+    void TransformPoints(PointF* points, int count) const;
+    void AntiTransformPoints(PointF* points, int count) const;
+    void TransformPath(Matrix* matrix);
+    // Maps the outline from one rectangle onto another.
+    void TransformPath(RectF from, RectF to);
+
+    // Moving and sizing. Flags: 1 invalidate, else 2 ask the active view for the outline;
+    // 0x100 keeps the ratio while sizing.
+    // 0 when the rectangle is the current one, else 1.
+    virtual int MoveTo(const RectF& rect, DWORD flags);
+    // Drags a handle to a point (taken into the unrotated frame); 0 when refused.
+    virtual int MoveHandleTo(int handle, PointF point, DWORD flags);
+    // Centres the label on the point.
+    virtual int MoveLabelHandleTo(int handle, PointF point, DWORD flags);
+    // The point that stays put while the handle is dragged (untransformed).
+    virtual PointF GetFixPoint(int handle) const;
+    // Repaints the component (dropping the effect cache when the edit effect is on).
+    virtual void Invalidate(CView* view, bool erase);
+
+    // Rotation and flip.
+    // Adds the angle (normalised to [0, 360)) and turns the frame about the centre.
+    virtual void RotateAt(float angle, PointF center, int move);
+    // Mirrors horizontally (0x10) or vertically (0x20) about the axis point.
+    virtual void Flip(BYTE mode, PointF axis, int);
+    // Makes the point the rotate centre without moving what shows; 0 when it already is.
+    virtual int MoveRotateCenter(PointF center);
+    // Tell the connector ends resting here to follow (connectors moving along are skipped,
+    // those inside groups let go).
+    virtual void OnPositionChanged(const RectF& oldRect, ComponentList* moving, int change);
+    virtual void OnRotated(const float& oldAngle, ComponentList* moving, int change);
+    virtual void OnFlipped(const DWORD& oldStyle, ComponentList* moving, int change);
+
+    // Handles.
+    virtual int GetFreeHandleCount() const { return 0; }
+    // The sizing handles (8, 2 or 0 by what can be sized), plus 1 with a label.
+    virtual int GetHandleCount() const;
+    int GetSizingHandleCount() const;
+    bool IsLabelHandle(int handle) const;
+    // The handle's point, transformed when asked (the label handle never is).
+    virtual PointF GetHandle(int handle, int transformed) const;
+    virtual Qt::CursorShape GetHandleCursor(int handle) const;
+    // The square 3 units around the point or the handle.
+    CRect GetPointRect(CPoint point, CView* view) const;
+    CRect GetHandleRect(int handle, CView* view) const;
+
+    // Hit testing, in whole document units.
+    // The first of handles 1 to 8 whose transformed point truncates to p; 0 when none.
+    virtual int HitTestHandle(CPoint point) const;
+    // handles 0: 1 when the point lies in the frame as shown, else 0; otherwise the number of
+    // the handle whose square holds the point, 0 when none.
+    virtual int HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas);
+    virtual int HitTestPath(CPoint point, CView* view);
+    // Whether the rectangle touches a band as wide as the line (plus 5) around the segment.
+    int Intersects(CRect rect, POINT from, POINT to) const;
+    int PointOnLine(CPoint point, POINT from, POINT to) const;
+    // Whether the tight bounds lie inside the rectangle.
+    virtual int InRect(const CRect& rect);
+    virtual int InRegion(const CRgn& region);
+    virtual int Intersects(CRgn& region);
+    virtual int Intersects(const CRect& rect, CView* view);
+    virtual int OverlapRect(const CRect& rect);
+    // The area the component covers as shown: its interior when filled or closed, and its
+    // stroke with the pen allowance.
+    virtual void GetRegion(Region& region);
+    // The last point outside the component on the way from a (inside) to b.
+    virtual POINT GetIntersectPoint(POINT from, POINT to);
+
+    // Anchors, numbered from 1: the four side middles, then the centre.
+    virtual int GetAnchorCount() const { return 5; }
+    virtual PointF GetAnchorPoint(int anchor) const;
+    // 1 up, 2 right, 4 down, 8 left, 16 none; as shown after flip and rotation.
+    virtual int GetAnchorDirection(int anchor) const;
+    // 0 when connectors attach anywhere, -1 without anchors, else the nearest anchor.
+    int GetNearbyAnchor(PointF point) const;
+
+    // Bounds.
+    // The frame as shown, with the pen, arrow and join allowances, the shadow and the label.
+    virtual CRect GetBoundRect(bool);
+    // The outline as shown, without allowances.
+    CRect GetTightBoundRect();
+
+    // Elements and the outline.
+    int GetElementCount() const { return int(m_Elements.size()); }
+    CQarnElement* GetElement(int index) const;
+    // Gives every element the frame, the style's fill, line and closed flags, and the pen,
+    // arrow and brush (mode 16: the shadow's brush).
+    virtual void InitElements(int mode);
+    // Replaces the elements by those of the outline in the rectangle (the frame when null).
+    virtual BOOL CreateElements(RectF* rect);
+    // Rebuilds the elements and the combined outline.
+    void ResetPath();
+    // Appends element paths: mode 0 all, 1 those not kept apart, 2 those kept apart.
+    virtual void CreatePath(GraphicsPath& path, RectF* rect, int mode);
+    // The combined outline (null before it is built).
+    GraphicsPath* GetPath() const { return m_pPath; }
+    // Where the text is laid out.
+    virtual RectF GetTextPosition() const;
+
+    // Drawing. Mode 2 draws outlines only (drag feedback).
+    virtual void Draw(Graphics* graphics, const CRect& clip, CPoint* origin, Matrix* matrix,
+                      const BYTE& mode);
+    virtual void Draw(CDC* dc, const CRect& clip, CPoint* origin, Matrix* matrix, const BYTE& mode);
+    // The outline (in the rectangle when given) as dotted inverting feedback.
+    virtual void DrawOutline(CDC* dc, RectF* rect);
+    // The outline filled with the shadow's paint, placed by the shadow.
+    virtual void DrawShadowEffect(Graphics* graphics, CPoint* origin, Matrix* matrix,
+                                  CQarnShadowFacet* shadow);
+    // The handles of a selected component, `scale` document units to the pixel.
+    virtual void DrawTracker(CDC* dc, TrackerState state, float scale);
+    virtual void DrawAnchor(CDC* dc);
+
+    // The label, shadow and text properties as the geometry and drawing see them.
+    CQarnLabelFacet* GetLabelFacet() const;
+    CQarnShadowFacet* GetShadowFacet() const;
+    CQarnTextFacet* GetTextFacet() const;
+
+protected:
+    // The frame's own handle (1 to 8) or its centre, untransformed.
+    PointF GetFrameHandle(int physical) const;
+    // The frame handle (1 to 8) a handle number stands for, 9 for the label, 0 for none.
+    int GetPhysicalHandle(int handle) const;
+    void ClearElements();
+    void AddElement(std::unique_ptr<CQarnElement> element);
+    // Which connections to tell, and how.
+    void NotifyConnections(int change, const RectF& oldRect, const float& oldAngle,
+                           const DWORD& oldStyle, ComponentList* moving);
+    // Sets the rectangle by moving the frame (Shift) or by setting it.
+    void MoveFrameBy(float dx, float dy, int move);
+
+    std::vector<std::unique_ptr<CQarnElement>> m_Elements;
+    // The combined outline: the single element's path, or the owned union of several.
+    GraphicsPath* m_pPath = nullptr;
+    std::unique_ptr<GraphicsPath> m_pOwnedPath;
 
 private:
     CQarnBasicBrushProperty* PenPaint() const;

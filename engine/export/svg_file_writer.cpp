@@ -1,11 +1,11 @@
 #include "export/svg_file_writer.h"
 
+#include <zlib.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
-#include <zlib.h>
 
 #include "export/svg_text_filters.h"
 
@@ -47,7 +47,8 @@ bool WritePlain(const QString& path, const QByteArray& bytes, QString* error) {
 
 bool WriteCompressed(const QString& path, const QByteArray& bytes, QString* error) {
     const QFileInfo target(path);
-    QTemporaryFile temporary(target.absoluteDir().filePath(target.fileName() + QStringLiteral(".XXXXXX")));
+    QTemporaryFile temporary(
+        target.absoluteDir().filePath(target.fileName() + QStringLiteral(".XXXXXX")));
     if (!temporary.open()) {
         *error = temporary.errorString();
         return false;

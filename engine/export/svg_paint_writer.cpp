@@ -14,7 +14,9 @@
 
 namespace {
 
-QString Hex2(int byte) { return QStringLiteral("%1").arg(byte & 0xFF, 2, 16, QLatin1Char('0')).toUpper(); }
+QString Hex2(int byte) {
+    return QStringLiteral("%1").arg(byte & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+}
 
 void AddDefinition(QString* defs, const QString& text) {
     if (defs != nullptr) {
@@ -154,15 +156,16 @@ QString CSvgPaintWriter::SVG_AppendGradient(CQarnBasicBrushProperty* brush, cons
     const int top = int(rect.Y);
     const int right = int(rect.X + rect.Width);
     const int bottom = int(rect.Y + rect.Height);
-    const QString suffix = userSpace ? QStringLiteral("-%1-%2-%3-%4").arg(left).arg(top).arg(right).arg(bottom)
-                                     : QStringLiteral("NA");
+    const QString suffix =
+        userSpace ? QStringLiteral("-%1-%2-%3-%4").arg(left).arg(top).arg(right).arg(bottom)
+                  : QStringLiteral("NA");
     const bool linear = kind == CQarnBrushProperty::LinearGradient;
     const int variant = linear ? brush->GetLinearGradientMode() : (brush->GetToCenter() ? 1 : 0);
-    const QString id = QStringLiteral("_%1%2%3%4_")
-                           .arg(linear ? QStringLiteral("GradL") : QStringLiteral("GradR"),
-                                ColourBytes(c1, c2))
-                           .arg(variant)
-                           .arg(suffix);
+    const QString id =
+        QStringLiteral("_%1%2%3%4_")
+            .arg(linear ? QStringLiteral("GradL") : QStringLiteral("GradR"), ColourBytes(c1, c2))
+            .arg(variant)
+            .arg(suffix);
     if (definitions_.Add(id)) {
         QString text;
         if (linear) {
@@ -174,8 +177,9 @@ QString CSvgPaintWriter::SVG_AppendGradient(CQarnBasicBrushProperty* brush, cons
                                         {left, top, left, bottom},
                                         {left, top, right, bottom},
                                         {right, top, left, bottom}};
-                attributes = QStringLiteral("gradientUnits=\"userSpaceOnUse\" x1=\"%1\" y1=\"%2\" "
-                                            "x2=\"%3\" y2=\"%4\"")
+                attributes = QStringLiteral(
+                                 "gradientUnits=\"userSpaceOnUse\" x1=\"%1\" y1=\"%2\" "
+                                 "x2=\"%3\" y2=\"%4\"")
                                  .arg(user[mode][0])
                                  .arg(user[mode][1])
                                  .arg(user[mode][2])
@@ -200,12 +204,13 @@ QString CSvgPaintWriter::SVG_AppendGradient(CQarnBasicBrushProperty* brush, cons
                 const double r = std::max(hx, hy);
                 const double sx = r > 0 ? hx / r : 1.0;
                 const double sy = r > 0 ? hy / r : 1.0;
-                attributes = QStringLiteral(
-                                 " gradientUnits=\"userSpaceOnUse\" gradientTransform=\"translate(%1, "
-                                 "%2) scale(%3,%4)\" cx=\"%5\" cy=\"%6\" r=\"%7\"")
-                                 .arg(format_.Num((1 - sx) * cx), format_.Num((1 - sy) * cy),
-                                      format_.Num(sx), format_.Num(sy), format_.Num(cx),
-                                      format_.Num(cy), format_.Num(r));
+                attributes =
+                    QStringLiteral(
+                        " gradientUnits=\"userSpaceOnUse\" gradientTransform=\"translate(%1, "
+                        "%2) scale(%3,%4)\" cx=\"%5\" cy=\"%6\" r=\"%7\"")
+                        .arg(format_.Num((1 - sx) * cx), format_.Num((1 - sy) * cy),
+                             format_.Num(sx), format_.Num(sy), format_.Num(cx), format_.Num(cy),
+                             format_.Num(r));
             }
             text = QStringLiteral("<radialGradient id=\"%1\"%2>\n").arg(id, attributes) +
                    Stop("0", toCenter ? c2 : c1) + Stop("100", toCenter ? c1 : c2) +
@@ -256,7 +261,8 @@ QString CSvgPaintWriter::SVG_AppendHatch(CQarnBasicBrushProperty* brush, QString
     if (transform != nullptr && !transform->IsIdentity()) {
         const QString matrix = CSvgNumberFormat::MatrixToString(*transform, 9, false);
         transformPart = QStringLiteral(" patternTransform=\"%1\"").arg(matrix);
-        id += QLatin1Char('-') + QString(matrix).remove(QRegularExpression(QStringLiteral("[^0-9.-]")));
+        id += QLatin1Char('-') +
+              QString(matrix).remove(QRegularExpression(QStringLiteral("[^0-9.-]")));
     }
     id += QLatin1Char('_');
     if (definitions_.Add(id)) {
@@ -264,12 +270,14 @@ QString CSvgPaintWriter::SVG_AppendHatch(CQarnBasicBrushProperty* brush, QString
                            "<pattern id=\"%1\"%2 patternUnits=\"userSpaceOnUse\" width=\"8\" "
                            "height=\"8\" viewBox=\"0 0 8 8\">\n")
                            .arg(id, transformPart);
-        text += QStringLiteral("<rect x=\"0\" y=\"0\" width=\"8\" height=\"8\" fill=\"%1\" "
-                               "fill-opacity=\"%2\"/>\n")
+        text += QStringLiteral(
+                    "<rect x=\"0\" y=\"0\" width=\"8\" height=\"8\" fill=\"%1\" "
+                    "fill-opacity=\"%2\"/>\n")
                     .arg(Rgb(back), Opacity(back.GetA()));
         for (const Line& l : lines) {
-            text += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" "
-                                   "stroke-opacity=\"%6\" stroke-width=\"%7\"/>\n")
+            text += QStringLiteral(
+                        "<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" "
+                        "stroke-opacity=\"%6\" stroke-width=\"%7\"/>\n")
                         .arg(l.x1)
                         .arg(l.y1)
                         .arg(l.x2)
@@ -317,12 +325,14 @@ QString CSvgPaintWriter::SVG_AppendArrow(int isEnd, ArrowType type, int size, QS
                                      : QStringLiteral("M 2 0 L 0 0.8 L 2 1.6 z"));
                 break;
             case ArrowTypeDiamond:
-                drawing = path(isEnd ? QStringLiteral("M 0 %1 L 1 2 L 3 1 L 1 0 L 0 %2 z").arg(a, b)
-                                     : QStringLiteral("M 3 %1 L 2 2 L 0 1 L 2 0 L 3 %2 z").arg(a, b));
+                drawing =
+                    path(isEnd ? QStringLiteral("M 0 %1 L 1 2 L 3 1 L 1 0 L 0 %2 z").arg(a, b)
+                               : QStringLiteral("M 3 %1 L 2 2 L 0 1 L 2 0 L 3 %2 z").arg(a, b));
                 break;
             case ArrowTypeNotched:
-                drawing = path(isEnd ? QStringLiteral("M 1 %1 L 0 2 L 3 1 L 0 0 L 1 %2 z").arg(a, b)
-                                     : QStringLiteral("M 2 %1 L 3 2 L 0 1 L 3 0 L 2 %2 z").arg(a, b));
+                drawing =
+                    path(isEnd ? QStringLiteral("M 1 %1 L 0 2 L 3 1 L 0 0 L 1 %2 z").arg(a, b)
+                               : QStringLiteral("M 2 %1 L 3 2 L 0 1 L 3 0 L 2 %2 z").arg(a, b));
                 break;
             case ArrowTypeBarbFirst:
                 drawing = path(isEnd ? QStringLiteral("M 1 %1 L 1 %2 L 0 2 L 3 1 z").arg(a, b)
@@ -355,13 +365,14 @@ QString CSvgPaintWriter::SVG_AppendArrow(int isEnd, ArrowType type, int size, QS
                 return QString();
         }
         const double refX = isEnd ? boxWidth : 0.0;
-        AddDefinition(defs, QStringLiteral("<marker id=\"%1\" viewBox=\"0 0 %2 %3\" refX=\"%4\" "
-                                           "refY=\"%5\" markerUnits=\"strokeWidth\" "
-                                           "orient=\"auto\" markerWidth=\"%6\" markerHeight=\"%7\">"
-                                           "%8</marker>\n")
-                                .arg(id, format_.Num(boxWidth), format_.Num(boxHeight),
-                                     format_.Num(refX), format_.Num(boxHeight / 2),
-                                     format_.Num(boxWidth * s), format_.Num(boxHeight * s), drawing));
+        AddDefinition(defs,
+                      QStringLiteral("<marker id=\"%1\" viewBox=\"0 0 %2 %3\" refX=\"%4\" "
+                                     "refY=\"%5\" markerUnits=\"strokeWidth\" "
+                                     "orient=\"auto\" markerWidth=\"%6\" markerHeight=\"%7\">"
+                                     "%8</marker>\n")
+                          .arg(id, format_.Num(boxWidth), format_.Num(boxHeight), format_.Num(refX),
+                               format_.Num(boxHeight / 2), format_.Num(boxWidth * s),
+                               format_.Num(boxHeight * s), drawing));
     }
     return CSvgDefinitions::Reference(id);
 }
@@ -426,8 +437,9 @@ QString CSvgPaintWriter::SVG_AppendTexture(CQarnBasicBrushProperty* brush, const
                     .arg(href);
     } else if (wrap == 4 && !stretch) {
         form = QStringLiteral("Center");
-        image = QStringLiteral("<feImage x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" "
-                               "xlink:href=\"%5\"/>")
+        image = QStringLiteral(
+                    "<feImage x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" "
+                    "xlink:href=\"%5\"/>")
                     .arg(format_.Num(rect.X + (rect.Width - size.width()) / 2.0),
                          format_.Num(rect.Y + (rect.Height - size.height()) / 2.0))
                     .arg(size.width())
@@ -435,32 +447,35 @@ QString CSvgPaintWriter::SVG_AppendTexture(CQarnBasicBrushProperty* brush, const
                     .arg(href);
     } else if (wrap == 4 && stretch) {
         form = QStringLiteral("Stretch");
-        image = QStringLiteral("<feImage x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" "
-                               "preserveAspectRatio=\"none\" xlink:href=\"%5\"/>")
+        image = QStringLiteral(
+                    "<feImage x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" "
+                    "preserveAspectRatio=\"none\" xlink:href=\"%5\"/>")
                     .arg(format_.Num(rect.X), format_.Num(rect.Y), format_.Num(rect.Width),
                          format_.Num(rect.Height), href);
     } else {
         return QString();
     }
     const QString id = QStringLiteral("_%1-%2%3Filter-%4_")
-                           .arg(componentName, form,
-                                clipped ? QStringLiteral("InClip") : QString(),
+                           .arg(componentName, form, clipped ? QStringLiteral("InClip") : QString(),
                                 QarnSvg::NameStrFilter(picture));
     if (definitions_.Add(id)) {
-        QString text = QStringLiteral("<filter id=\"%1\" filterUnits=\"userSpaceOnUse\" x=\"%2\" "
-                                      "y=\"%3\" width=\"%4\" height=\"%5\">")
-                           .arg(QarnSvg::AttributeFilter(id), format_.Num(rect.X),
-                                format_.Num(rect.Y), format_.Num(rect.Width),
-                                format_.Num(rect.Height)) +
-                       image;
+        QString text =
+            QStringLiteral(
+                "<filter id=\"%1\" filterUnits=\"userSpaceOnUse\" x=\"%2\" "
+                "y=\"%3\" width=\"%4\" height=\"%5\">")
+                .arg(QarnSvg::AttributeFilter(id), format_.Num(rect.X), format_.Num(rect.Y),
+                     format_.Num(rect.Width), format_.Num(rect.Height)) +
+            image;
         if (clipped) {
-            text += QStringLiteral("<feComposite in2=\"BackgroundImage\" operator=\"in\" "
-                                   "result=\"comp\"/>");
+            text += QStringLiteral(
+                "<feComposite in2=\"BackgroundImage\" operator=\"in\" "
+                "result=\"comp\"/>");
         }
         const BYTE alpha = brush->GetColor1().GetA();
         if (alpha != 255) {
-            text += QStringLiteral("<feComponentTransfer><feFuncA type=\"linear\" slope=\"%1\"/>"
-                                   "</feComponentTransfer>")
+            text += QStringLiteral(
+                        "<feComponentTransfer><feFuncA type=\"linear\" slope=\"%1\"/>"
+                        "</feComponentTransfer>")
                         .arg(Opacity(alpha));
         }
         AddDefinition(defs, text + QStringLiteral("</filter>\n"));

@@ -29,8 +29,7 @@ public:
     QString SVG_AppendGradient(CQarnBasicBrushProperty* brush, const RectF& rect, QString* defs,
                                int userSpace);
     // A reference to the 8 x 8 hatch pattern of the brush; `transform` rotates or flips it.
-    QString SVG_AppendHatch(CQarnBasicBrushProperty* brush, QString* defs,
-                            const Matrix* transform);
+    QString SVG_AppendHatch(CQarnBasicBrushProperty* brush, QString* defs, const Matrix* transform);
     QString SVG_AppendArrow(int isEnd, ArrowType type, int size, QString* defs);
     QString SVG_AppendOpacityFilter(int percent, QString* defs);
     QString SVG_AppendGrayScaleFilter(int percent, QString* defs);

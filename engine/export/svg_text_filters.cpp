@@ -7,7 +7,8 @@ QString DropInvalidXmlCharacters(const QString& text) {
     out.reserve(text.size());
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        const bool allowed = u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u != 0xFFFE && u != 0xFFFF);
+        const bool allowed =
+            u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u != 0xFFFE && u != 0xFFFF);
         if (allowed) {
             out.append(c);
         }

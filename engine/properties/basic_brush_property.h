@@ -10,8 +10,12 @@
 #include "properties/property.h"
 #include "properties/property_kinds.h"
 
+class Brush;
 class CQarnGradient;
+class Graphics;
+class GraphicsPath;
 class QImage;
+struct RectF;
 
 class CQarnBasicBrushProperty : public CQarnProperty {
     QARN_DECLARE_SERIAL(CQarnBasicBrushProperty)
@@ -77,6 +81,18 @@ public:
     virtual void SetBlendColors(bool) {}
 
     void Serialize(CArchive& ar) override;
+
+    // Paint. The colour mode: 1 opaque grey, 2 opaque red, 3 translucent black, 4 the colour
+    // inverted (alpha kept), anything else the colour itself. The brightness is a percentage
+    // (clamped to 0..100) that darkens red, green and blue.
+    // A new brush for the rectangle (and path), owned by the caller.
+    virtual Brush* CreateBrush(RectF rect, GraphicsPath* path, int mode, int brightness);
+    // Fills the path with a brush made for the rectangle.
+    virtual void FillPath(Graphics* graphics, GraphicsPath* path, RectF* rect, int brightness,
+                          int mode);
+    // The colour drawn for a colour in a colour mode.
+    static Color ModeColor(const Color& color, int mode);
+    static Color Brighten(const Color& color, int brightness);
 
 protected:
     QList<CQarnGradient*> gradients_;

@@ -3,9 +3,13 @@
 #include <cmath>
 
 #include "core/conversions.h"
+#include "core/rect_geometry.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
+#include "platform/graphics.h"
+#include "platform/solid_brush.h"
 #include "properties/font_property.h"
+#include "properties/text_layout_format.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnLabelProperty, CQarnProperty, 0)
 
@@ -101,4 +105,16 @@ void CQarnLabelProperty::Serialize(CArchive& ar) {
     m_dwReserved1 = reserved1;
     m_dwReserved2 = reserved2;
     m_lastRect = m_rect;
+}
+
+void CQarnLabelProperty::Draw(Graphics* graphics) {
+    if (graphics == nullptr || m_strText.isEmpty()) {
+        return;
+    }
+    RectF box = m_rect;
+    Qarn::NormalizeRectF(box);
+    const SolidBrush brush(m_Color);
+    Qarn::DrawLaidOutText(graphics, m_strText, Qarn::FontForDocumentUnits(*m_pFont, graphics), box,
+                          Qarn::TextLayoutFlags(m_nXAlign, m_nYAlign, m_nFormatFlags),
+                          m_nFormatFlags, &brush);
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "core/label_facet.h"
 #include "platform/color.h"
 #include "platform/crect.h"
 #include "platform/rect_f.h"
@@ -12,7 +13,7 @@
 
 class CQarnFontProperty;
 
-class CQarnLabelProperty : public CQarnProperty {
+class CQarnLabelProperty : public CQarnProperty, public CQarnLabelFacet {
     QARN_DECLARE_SERIAL(CQarnLabelProperty)
 
 public:
@@ -32,13 +33,15 @@ public:
     void SetText(const QString& text) { m_strText = text; }
     const Color& GetColor() const { return m_Color; }
     void SetColor(const Color& color) { m_Color = color; }
-    RectF GetRectF() const { return m_rect; }
-    void SetRectF(const RectF& rect) { m_rect = rect; }
+    RectF GetRectF() const override { return m_rect; }
+    void SetRectF(const RectF& rect) override { m_rect = rect; }
     RectF GetLastRect() const { return m_lastRect; }
     void UpdateLastRect() { m_lastRect = m_rect; }
-    PointF GetCenterPointF() const;
+    PointF GetCenterPointF() const override;
     // The integer rectangle the label covers.
-    CRect GetBoundRect() const;
+    CRect GetBoundRect() const override;
+    // The text in the label's font and colour, laid out in its rectangle.
+    void Draw(Graphics* graphics) override;
 
     BYTE GetStringTrimming() const { return m_nTrimming; }
     void SetStringTrimming(BYTE trimming) { m_nTrimming = trimming; }

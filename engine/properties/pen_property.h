@@ -9,7 +9,16 @@
 #include "properties/property.h"
 #include "properties/property_kinds.h"
 
+#include <memory>
+#include <vector>
+
+class Brush;
+class CQarnArrowProperty;
 class CQarnBasicBrushProperty;
+class Graphics;
+class GraphicsPath;
+class Pen;
+struct RectF;
 
 class CQarnPenProperty : public CQarnProperty {
     QARN_DECLARE_SERIAL(CQarnPenProperty)
@@ -71,6 +80,23 @@ public:
     DWORD GetReserved() const { return reserved_; }
 
     void Serialize(CArchive& ar) override;
+
+    // Stroking. Pens and brushes made here belong to the caller.
+    // A pen of the colour with this pen's width, dashes, alignment, join and miter limit; flat
+    // caps.
+    virtual Pen* CreatePen(const Color& color);
+    // A pen of colour 1 with the line cap at both ends and on the dashes; the paint is
+    // applied by DrawPath (the rectangle, mode and brightness are not used here).
+    virtual Pen* CreatePen(RectF rect, unsigned long mode, int brightness);
+    // The stroke paint's brush for the rectangle.
+    virtual Brush* CreateBrush(RectF* rect, unsigned long mode, int brightness);
+    // The pens of the compound line style, in drawing order: the base pen, then the white and
+    // coloured inner lines.
+    std::vector<std::unique_ptr<Pen>> CreateLineStylePens(const Pen& base) const;
+    // Strokes the path with every pen of the line style, each painted with the paint (the
+    // stroke paint when none is given) made for the bounds grown by the stroke.
+    void DrawPath(Graphics* graphics, GraphicsPath* path, RectF& bounds, CQarnArrowProperty* arrows,
+                  int brightness, unsigned long mode, CQarnBasicBrushProperty* paint);
 
 private:
     DWORD reserved_ = 0;

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "core/shadow_facet.h"
 #include "platform/color.h"
 #include "platform/matrix.h"
 #include "platform/rect_f.h"
@@ -12,7 +13,7 @@
 
 class CQarnBasicBrushProperty;
 
-class CQarnShadowProperty : public CQarnProperty {
+class CQarnShadowProperty : public CQarnProperty, public CQarnShadowFacet {
     QARN_DECLARE_SERIAL(CQarnShadowProperty)
 
 public:
@@ -27,7 +28,7 @@ public:
     // Style, offsets and a clone of the brush.
     virtual void Copy(const CQarnShadowProperty* source);
 
-    CQarnBasicBrushProperty* GetBrushProperty() const { return m_pBrush; }
+    CQarnBasicBrushProperty* GetBrushProperty() const override { return m_pBrush; }
     // Takes ownership (count 1) and releases the old brush.
     void SetBrushProperty(CQarnBasicBrushProperty* brush);
 
@@ -57,9 +58,9 @@ public:
     virtual void SetImageName(const QString& name);
 
     // Prepends the shadow's placement for a component on rectangle r to m.
-    void GetTransformMatrix(Matrix& m, const RectF& r) const;
+    void GetTransformMatrix(Matrix& m, const RectF& r) const override;
     // The bounds of r's corners under that placement.
-    RectF GetBoundRect(const RectF& r) const;
+    RectF GetBoundRect(const RectF& r) const override;
 
     void Serialize(CArchive& ar) override;
 

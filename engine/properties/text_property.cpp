@@ -1,8 +1,19 @@
 #include "properties/text_property.h"
 
+#include <QPainter>
+#include <memory>
+
+#include "core/configuration.h"
+#include "core/custom_config.h"
+#include "core/rect_geometry.h"
 #include "platform/archive.h"
+#include "platform/graphics.h"
+#include "platform/graphics_path.h"
+#include "platform/solid_brush.h"
 #include "properties/basic_brush_property.h"
+#include "properties/brush_property.h"
 #include "properties/embedded_brush.h"
+#include "properties/text_layout_format.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnTextProperty, CQarnFontProperty, 0)
 
@@ -148,4 +159,41 @@ void CQarnTextProperty::Serialize(CArchive& ar) {
     m_dwFormatFlags = format;
     SetBrush(Qarn::LoadEmbeddedBrush(ar));
     m_bLayoutValid = false;
+}
+
+void CQarnTextProperty::Draw(Graphics* graphics, const RectF& r, CQarnBasicBrushProperty* paint) {
+    if (graphics == nullptr || m_strText.isEmpty()) {
+        return;
+    }
+    RectF box = r;
+    Qarn::NormalizeRectF(box);
+    const QFont font = Qarn::FontForDocumentUnits(*this, graphics);
+    const int flags = Qarn::TextLayoutFlags(m_nXAlign, m_nYAlign, m_dwFormatFlags);
+    CQarnBasicBrushProperty* brush = paint ? paint : m_pBrush;
+    if (brush == nullptr) {
+        return;
+    }
+    if (QPainter* painter = graphics->GetPainter()) {
+        painter->setRenderHint(QPainter::TextAntialiasing, Qarn::GetConfig()->m_nAntialiase != 0);
+    }
+    std::unique_ptr<Brush> fill(brush->CreateBrush(box, nullptr, 0, 100));
+    if (!fill) {
+        return;
+    }
+    const bool pathGradient = brush->GetBrushType() == CQarnBrushProperty::PathGradient;
+    if (!pathGradient || Qarn::GetSVGCompatibility() < 1100) {
+        Qarn::DrawLaidOutText(graphics, m_strText, font, box, flags, m_dwFormatFlags, fill.get());
+        return;
+    }
+    // A radial fill covers only the ellipse inscribed in the box: outside it the text takes
+    // the outer colour.
+    const Color outer = brush->GetToCenter() ? brush->GetColor1() : brush->GetColor2();
+    SolidBrush outerBrush(outer);
+    GraphicsPath ellipse;
+    ellipse.AddEllipse(box);
+    const GraphicsState state = graphics->Save();
+    graphics->SetClip(&ellipse, CombineModeExclude);
+    Qarn::DrawLaidOutText(graphics, m_strText, font, box, flags, m_dwFormatFlags, &outerBrush);
+    graphics->Restore(state);
+    Qarn::DrawLaidOutText(graphics, m_strText, font, box, flags, m_dwFormatFlags, fill.get());
 }

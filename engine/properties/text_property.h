@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include "core/text_facet.h"
 #include "platform/color.h"
 #include "platform/rect_f.h"
 #include "properties/font_property.h"
@@ -17,7 +18,7 @@ struct CQarnCharRange {
     int length = 0;
 };
 
-class CQarnTextProperty : public CQarnFontProperty {
+class CQarnTextProperty : public CQarnFontProperty, public CQarnTextFacet {
     QARN_DECLARE_SERIAL(CQarnTextProperty)
 
 public:
@@ -80,6 +81,9 @@ public:
     void SetPosition(const RectF& r) { m_rcPosition = r; }
     // Stores a measured layout and marks it valid.
     void SetLayout(const QList<RectF>& boxes, const QList<CQarnCharRange>& ranges);
+
+    // The text laid out in r and painted with `paint`, else with the colour brush.
+    void Draw(Graphics* graphics, const RectF& r, CQarnBasicBrushProperty* paint) override;
 
     void Serialize(CArchive& ar) override;
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <zlib.h>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
-#include <zlib.h>
 
 #include "export/svg_definitions.h"
 #include "export/svg_file_writer.h"
@@ -63,8 +63,9 @@ TEST(SvgTextFilterTest, EscapesKeepMarkupWellFormed) {
 }
 
 TEST_F(SvgPaintTest, SolidFillsScaleByPercent) {
-    EXPECT_EQ(writer.SVG_AddFill(Color(0x80FF6432u), 100),
-              QStringLiteral("fill=\"rgb(255,100,50)\" fill-opacity=\"0.50\" fill-rule=\"evenodd\""));
+    EXPECT_EQ(
+        writer.SVG_AddFill(Color(0x80FF6432u), 100),
+        QStringLiteral("fill=\"rgb(255,100,50)\" fill-opacity=\"0.50\" fill-rule=\"evenodd\""));
     EXPECT_EQ(writer.SVG_AddFill(Color(0xFFFF6432u), 50),
               QStringLiteral("fill=\"rgb(127,50,25)\" fill-opacity=\"1\" fill-rule=\"evenodd\""));
 }
@@ -77,9 +78,10 @@ TEST_F(SvgPaintTest, StrokesCarryDashesCapsJoinsAndMiter) {
     pen.SetLineJoin(2);
     pen.SetColor1(Color(0xFF0000FFu));
     const QString stroke = writer.SVG_AddStroke(&pen, RectF(0, 0, 10, 10), nullptr, 0, &defs);
-    EXPECT_EQ(stroke, QStringLiteral("stroke=\"rgb(0,0,255)\" stroke-opacity=\"1\" stroke-width=\"2\" "
-                                     "stroke-dasharray=\"4, 4\" stroke-linecap=\"round\" "
-                                     "stroke-linejoin=\"round\" stroke-miterlimit=\"10\""));
+    EXPECT_EQ(stroke,
+              QStringLiteral("stroke=\"rgb(0,0,255)\" stroke-opacity=\"1\" stroke-width=\"2\" "
+                             "stroke-dasharray=\"4, 4\" stroke-linecap=\"round\" "
+                             "stroke-linejoin=\"round\" stroke-miterlimit=\"10\""));
     pen.SetLineCap(0);
     pen.SetDashStyle(4);
     pen.SetLineJoin(3);
@@ -87,7 +89,8 @@ TEST_F(SvgPaintTest, StrokesCarryDashesCapsJoinsAndMiter) {
     EXPECT_TRUE(butt.contains(QStringLiteral("stroke-dasharray=\"6, 2, 2, 2, 2, 2\"")));
     EXPECT_TRUE(butt.contains(QStringLiteral("stroke-linejoin=\"miter\"")));
     pen.SetDashStyle(0);
-    EXPECT_FALSE(writer.SVG_AddStroke(&pen, RectF(), nullptr, 0, &defs).contains(QStringLiteral("dash")));
+    EXPECT_FALSE(
+        writer.SVG_AddStroke(&pen, RectF(), nullptr, 0, &defs).contains(QStringLiteral("dash")));
 }
 
 TEST_F(SvgPaintTest, EqualGradientsShareOneDefinition) {
@@ -107,8 +110,8 @@ TEST_F(SvgPaintTest, EqualGradientsShareOneDefinition) {
     // In user space the rectangle is part of the id and the points are absolute.
     const QString user = writer.SVG_AppendGradient(&brush, RectF(10, 20, 30, 40), &defs, 1);
     EXPECT_EQ(user, QStringLiteral("url(#_GradL112233FF445566801-10-20-40-60_)"));
-    EXPECT_TRUE(defs.contains(
-        QStringLiteral("gradientUnits=\"userSpaceOnUse\" x1=\"10\" y1=\"20\" x2=\"10\" y2=\"60\"")));
+    EXPECT_TRUE(defs.contains(QStringLiteral(
+        "gradientUnits=\"userSpaceOnUse\" x1=\"10\" y1=\"20\" x2=\"10\" y2=\"60\"")));
 
     CQarnBrushProperty solid;
     EXPECT_EQ(writer.SVG_AppendGradient(&solid, RectF(), &defs, 0), QStringLiteral("none"));
@@ -127,7 +130,8 @@ TEST_F(SvgPaintTest, RadialGradientsSwapStopsTowardsTheCentre) {
     defs.clear();
     brush.SetToCenter(true);
     writer.SVG_AppendGradient(&brush, RectF(0, 0, 100, 50), &defs, 0);
-    EXPECT_LT(defs.indexOf(QStringLiteral("rgb(0,0,255)")), defs.indexOf(QStringLiteral("rgb(255,0,0)")));
+    EXPECT_LT(defs.indexOf(QStringLiteral("rgb(0,0,255)")),
+              defs.indexOf(QStringLiteral("rgb(255,0,0)")));
     EXPECT_TRUE(WellFormed(defs));
 }
 
@@ -137,7 +141,8 @@ TEST_F(SvgPaintTest, HatchPatternsAreEightByEightTiles) {
     brush.SetHatchStyle(4);
     const QString ref = writer.SVG_AppendHatch(&brush, &defs, nullptr);
     EXPECT_TRUE(ref.startsWith(QStringLiteral("url(#_Hatch")));
-    EXPECT_TRUE(defs.contains(QStringLiteral("patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\"")));
+    EXPECT_TRUE(
+        defs.contains(QStringLiteral("patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\"")));
     EXPECT_EQ(defs.count(QStringLiteral("<line")), 2);
     Matrix turned;
     turned.Rotate(30);
@@ -148,8 +153,9 @@ TEST_F(SvgPaintTest, HatchPatternsAreEightByEightTiles) {
 }
 
 TEST_F(SvgPaintTest, ArrowMarkersAreWrittenOncePerKindEndAndSize) {
-    for (ArrowType type : {ArrowTypeSquare, ArrowTypeRound, ArrowTypeDiamond, ArrowTypeArrow,
-                           ArrowTypeOpen, ArrowTypeNotched, ArrowTypeBarbFirst, ArrowTypeBarbSecond}) {
+    for (ArrowType type :
+         {ArrowTypeSquare, ArrowTypeRound, ArrowTypeDiamond, ArrowTypeArrow, ArrowTypeOpen,
+          ArrowTypeNotched, ArrowTypeBarbFirst, ArrowTypeBarbSecond}) {
         EXPECT_FALSE(writer.SVG_AppendArrow(1, type, 4, &defs).isEmpty());
         EXPECT_FALSE(writer.SVG_AppendArrow(0, type, 4, &defs).isEmpty());
     }
@@ -162,7 +168,8 @@ TEST_F(SvgPaintTest, ArrowMarkersAreWrittenOncePerKindEndAndSize) {
 }
 
 TEST_F(SvgPaintTest, FiltersAndImagesAreWellFormedDefinitions) {
-    EXPECT_EQ(writer.SVG_AppendOpacityFilter(50, &defs), QStringLiteral("url(#_FilterOpacity0.50_)"));
+    EXPECT_EQ(writer.SVG_AppendOpacityFilter(50, &defs),
+              QStringLiteral("url(#_FilterOpacity0.50_)"));
     EXPECT_EQ(writer.SVG_AppendGrayScaleFilter(80, &defs),
               QStringLiteral("url(#_FilterGrayScale0.80_)"));
     EXPECT_EQ(writer.SVG_AppendImage(QStringLiteral("a b&c.png"), CSize(4, 3), &defs),
@@ -180,7 +187,8 @@ TEST(SvgFileWriterTest, EncodingsAndSafeWrites) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.svg"));
     QString error;
-    ASSERT_TRUE(CSvgFileWriter::Write(path, QByteArray("first"), false, &error)) << error.toStdString();
+    ASSERT_TRUE(CSvgFileWriter::Write(path, QByteArray("first"), false, &error))
+        << error.toStdString();
     EXPECT_FALSE(CSvgFileWriter::Write(dir.filePath(QStringLiteral("missing/dir/x.svg")),
                                        QByteArray("x"), false, &error));
     EXPECT_FALSE(error.isEmpty());

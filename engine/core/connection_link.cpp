@@ -1,0 +1,29 @@
+#include "core/connection_link.h"
+
+namespace {
+
+CQarnConnectionLink* Installed = nullptr;
+
+}  // namespace
+
+CQarnComponent* CQarnConnectionLink::GetConnector(CQarnConnection*) const {
+    return nullptr;
+}
+
+void CQarnConnectionLink::KillConnection(CQarnConnection*, CQarnComponent*) {}
+
+void CQarnConnectionLink::FollowComponent(CQarnConnection*, int, const RectF&, const float&,
+                                          const DWORD&) {}
+
+void CQarnConnectionLink::DropConnection(CQarnConnection*, CQarnComponent*) {}
+
+void CQarnConnectionLink::RecordPosition(CQarnConnection*) {}
+
+CQarnConnectionLink* CQarnConnectionLink::Get() {
+    static CQarnConnectionLink fallback;
+    return Installed != nullptr ? Installed : &fallback;
+}
+
+void CQarnConnectionLink::Set(CQarnConnectionLink* link) {
+    Installed = link;
+}

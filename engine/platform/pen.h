@@ -1,0 +1,90 @@
+#pragma once
+// A stroke description: paint, width, dashes, caps, joins, miter limit and alignment. The
+// width is in the unit of the pen (world units scale with the graphics transform).
+
+#include <memory>
+#include <vector>
+
+#include "platform/color.h"
+#include "platform/dash_style.h"
+#include "platform/graphics_unit.h"
+#include "platform/line_cap.h"
+#include "platform/line_join.h"
+#include "platform/pen_alignment.h"
+#include "platform/status.h"
+
+class Brush;
+class QPen;
+
+class Pen {
+public:
+    explicit Pen(const Color& color, float width = 1.0f, Unit unit = UnitWorld);
+    // Strokes with a copy of the brush.
+    explicit Pen(const Brush* brush, float width = 1.0f, Unit unit = UnitWorld);
+    Pen(const Pen& other);
+    Pen& operator=(const Pen& other);
+    ~Pen();
+
+    Pen* Clone() const { return new Pen(*this); }
+
+    float GetWidth() const { return width_; }
+    Status SetWidth(float width);
+    Unit GetUnit() const { return unit_; }
+
+    // The colour of a solid paint (opaque black for other paints).
+    Color GetColor() const;
+    // Replaces the paint by a solid colour.
+    Status SetColor(const Color& color);
+    const Brush* GetBrush() const { return brush_.get(); }
+    // Replaces the paint by a copy of the brush; null is refused.
+    Status SetBrush(const Brush* brush);
+
+    DashStyle GetDashStyle() const { return dashStyle_; }
+    // A named style; a custom pattern set before is dropped.
+    Status SetDashStyle(DashStyle style);
+    DashCap GetDashCap() const { return dashCap_; }
+    Status SetDashCap(DashCap cap);
+    // Dash and gap lengths in pen widths (positive); the style becomes custom.
+    Status SetDashPattern(const float* lengths, int count);
+    int GetDashPatternCount() const { return int(DashLengths().size()); }
+    Status GetDashPattern(float* lengths, int count) const;
+    float GetDashOffset() const { return dashOffset_; }
+    Status SetDashOffset(float offset);
+    // Dash and gap lengths of the current style in pen widths; empty for a solid line.
+    std::vector<float> DashLengths() const;
+
+    LineCap GetStartCap() const { return startCap_; }
+    Status SetStartCap(LineCap cap);
+    LineCap GetEndCap() const { return endCap_; }
+    Status SetEndCap(LineCap cap);
+    Status SetLineCap(LineCap startCap, LineCap endCap, DashCap dashCap);
+    LineJoin GetLineJoin() const { return lineJoin_; }
+    Status SetLineJoin(LineJoin join);
+    // The longest miter allowed, in pen widths from inner to outer corner.
+    float GetMiterLimit() const { return miterLimit_; }
+    Status SetMiterLimit(float limit);
+    PenAlignment GetAlignment() const { return alignment_; }
+    Status SetAlignment(PenAlignment alignment);
+
+    // The Qt pen that strokes like this one. Qt has one cap style for every end: a solid
+    // line takes the end cap, a dashed one the dash cap; triangle caps draw round.
+    QPen ToQPen() const;
+    Status GetLastStatus() const { return lastStatus_; }
+
+private:
+    Status Result(Status status) const { return lastStatus_ = status; }
+
+    std::unique_ptr<Brush> brush_;
+    float width_ = 1.0f;
+    Unit unit_ = UnitWorld;
+    DashStyle dashStyle_ = DashStyleSolid;
+    DashCap dashCap_ = DashCapFlat;
+    std::vector<float> customDashes_;
+    float dashOffset_ = 0.0f;
+    LineCap startCap_ = LineCapFlat;
+    LineCap endCap_ = LineCapFlat;
+    LineJoin lineJoin_ = LineJoinMiter;
+    float miterLimit_ = 10.0f;
+    PenAlignment alignment_ = PenAlignmentCenter;
+    mutable Status lastStatus_ = Ok;
+};
