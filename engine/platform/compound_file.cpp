@@ -51,6 +51,33 @@ void SetError(QString* error, const QString& text) {
     }
 }
 
+// While a file is read, the library's complaints about damaged input (it checks block numbers
+// and sizes as it goes and then fails the read) are kept from the terminal; the read's own
+// result says what went wrong.
+class QuietGsfChecks {
+public:
+    QuietGsfChecks() {
+        for (const char* domain : kDomains) {
+            handlers_[count_++] = g_log_set_handler(
+                domain, GLogLevelFlags(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING), &Ignore,
+                nullptr);
+        }
+    }
+    ~QuietGsfChecks() {
+        for (int i = 0; i < count_; ++i) {
+            g_log_remove_handler(kDomains[i], handlers_[i]);
+        }
+    }
+    QuietGsfChecks(const QuietGsfChecks&) = delete;
+    QuietGsfChecks& operator=(const QuietGsfChecks&) = delete;
+
+private:
+    static void Ignore(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+    static constexpr const char* kDomains[] = {"libgsf:msole", "libgsf"};
+    guint handlers_[2] = {0, 0};
+    int count_ = 0;
+};
+
 // What reading a tree may still take: the bytes of the file bound the bytes of its streams.
 struct ReadBudget {
     qint64 bytesLeft;
@@ -123,7 +150,8 @@ bool ValidName(const QString& name) {
         return false;
     }
     for (QChar c : name) {
-        if (c == u'/' || c == u'\\' || c == u':' || c == u'!' || c.unicode() < 0x20) {
+        // Control characters are allowed: embedded objects name streams "\1Ole" and the like.
+        if (c == u'/' || c == u'\\' || c == u':' || c == u'!' || c.unicode() == 0) {
             return false;
         }
     }
@@ -185,6 +213,7 @@ bool WriteStorage(GsfOutfile* outfile, const CCompoundStorage& storage, const QS
 
 bool CCompoundFile::Read(const QByteArray& fileBytes, CCompoundStorage* root, QString* error) {
     InitGsf();
+    QuietGsfChecks quiet;
     GRef<GsfInput> input(gsf_input_memory_new(
         reinterpret_cast<const guint8*>(fileBytes.constData()), fileBytes.size(), FALSE));
     if (!input) {
@@ -247,8 +276,8 @@ bool CCompoundFile::Write(const CCompoundStorage& root, QByteArray* fileBytes, Q
     }
     const gsf_off_t size = gsf_output_size(sink.get());
     const guint8* bytes = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
+    // Closing the compound file has closed its sink too.
     *fileBytes = QByteArray(reinterpret_cast<const char*>(bytes), qsizetype(size));
-    gsf_output_close(sink.get());
     return true;
 }
 
