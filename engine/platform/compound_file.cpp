@@ -73,8 +73,9 @@ public:
 
 private:
     static void Ignore(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
-    static constexpr const char* kDomains[] = {"libgsf:msole", "libgsf"};
-    guint handlers_[2] = {0, 0};
+    // The library's core reports under the default domain (null).
+    static constexpr const char* kDomains[] = {"libgsf:msole", "libgsf", nullptr};
+    guint handlers_[3] = {0, 0, 0};
     int count_ = 0;
 };
 

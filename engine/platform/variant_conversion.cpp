@@ -63,6 +63,10 @@ bool ParseDate(const QString& text, DATE* value) {
     return true;
 }
 
+bool InDateRange(double value) {
+    return value > CVariant::kMinDate - 1.0 && value < CVariant::kMaxDate + 1.0;
+}
+
 QString FormatDate(DATE value) {
     double days = std::trunc(value);
     auto seconds = std::llround(std::fabs(value - days) * kSecondsPerDay);
@@ -80,10 +84,6 @@ QString FormatDate(DATE value) {
         return day;
     }
     return days == 0 ? time : day + QLatin1Char(' ') + time;
-}
-
-bool InDateRange(double value) {
-    return value > CVariant::kMinDate - 1.0 && value < CVariant::kMaxDate + 1.0;
 }
 
 }  // namespace
@@ -240,6 +240,10 @@ HRESULT CVariant::ToText(CVariant* result) const {
             *result = CVariant(QString::asprintf("%.15G", real_));
             return S_OK;
         case VT_DATE:
+            // A date read from a file may hold any double; only real days have a text.
+            if (!InDateRange(real_)) {
+                return DISP_E_OVERFLOW;
+            }
             *result = CVariant(FormatDate(real_));
             return S_OK;
         default:

@@ -157,4 +157,6 @@ TEST(VariantTest, DatesTravelAsIsoTextBothWays) {
     EXPECT_EQ(ErrorOf(CVariant("2000-02-30"), VT_DATE), DISP_E_TYPEMISMATCH);
     EXPECT_EQ(ErrorOf(CVariant("2000-01-01 24:00"), VT_DATE), DISP_E_TYPEMISMATCH);
     EXPECT_EQ(ErrorOf(CVariant("yesterday"), VT_DATE), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(ErrorOf(CVariant::Date(1e300), VT_BSTR), DISP_E_OVERFLOW);
+    EXPECT_EQ(ErrorOf(CVariant::Date(std::nan("")), VT_BSTR), DISP_E_OVERFLOW);
 }
