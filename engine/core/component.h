@@ -14,6 +14,7 @@
 #include "core/component_style.h"
 #include "platform/color.h"
 #include "platform/crect.h"
+#include "platform/hresult.h"
 #include "platform/object.h"
 #include "platform/point_f.h"
 #include "platform/rect_f.h"
@@ -28,6 +29,7 @@ class CQarnPenProperty;
 class CQarnProperty;
 class CQarnShadowProperty;
 class CQarnTextProperty;
+class CVariant;
 class CView;
 struct CCharFormat;
 struct CQarnEffectCache;
@@ -430,4 +432,23 @@ protected:
 private:
     CQarnBasicBrushProperty* PenPaint() const;
     CQarnArrowProperty* ArrowProperty() const;
+
+    // Archive record and property values.
+public:
+    // The component's base record; every shape's record begins with it. Reading replaces the
+    // properties by those of the record and centres the rotation on the frame.
+    void Serialize(CArchive& ar) override;
+    // One attribute by its property id (core/property_ids.h), in the variant type of that id;
+    // any other id reads the user value attached under it as a property kind (empty when
+    // there is none).
+    virtual CVariant GetPropValue(UINT id);
+    // Converts the value to the type of the id and writes the attribute; any other id writes
+    // the user value attached under it, if there is one. A failed conversion or a value out of
+    // the attribute's range is returned as its error code and changes nothing.
+    virtual HRESULT SetPropValue(const CVariant& value, UINT id);
+
+private:
+    HRESULT SetAttribute(const CVariant& value, UINT id);
+    // The shadow and text attributes (ids 100-106 and 501-509).
+    HRESULT SetWordsAndShadow(const CVariant& value, UINT id);
 };

@@ -5,14 +5,16 @@
 #include "platform/ansi_code_page.h"
 #include "platform/archive_exception.h"
 
-CArchive::CArchive(Mode mode, QByteArray* buffer) : mode_(mode), buffer_(buffer) {}
-
 qint64 CArchive::BytesLeft() const {
     return IsLoading() ? qint64(buffer_->size()) - position_ : 0;
 }
 
 void CArchive::Fail(const QString& cause) const {
     throw CArchiveException(cause, position_);
+}
+
+void CArchive::FailAt(qint64 offset, const QString& cause) const {
+    throw CArchiveException(cause, offset);
 }
 
 void CArchive::Require(qint64 size, const char* what) const {

@@ -8,6 +8,8 @@ class CArchive;
 class CObject {
 public:
     static const CRuntimeClass classCObject;
+    static const CRuntimeClass* ThisClass() { return &classCObject; }
+    using ThisClassType = CObject;
 
     CObject() = default;
     CObject(const CObject&) = default;

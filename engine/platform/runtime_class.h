@@ -30,9 +30,13 @@ struct CRuntimeClass {
 };
 
 // Declares the runtime class of a class that cannot be created by name.
-#define QARN_DECLARE_DYNAMIC(Class)          \
-public:                                      \
-    static const CRuntimeClass class##Class; \
+#define QARN_DECLARE_DYNAMIC(Class)           \
+public:                                       \
+    static const CRuntimeClass class##Class;  \
+    static const CRuntimeClass* ThisClass() { \
+        return &Class::class##Class;          \
+    }                                         \
+    using ThisClassType = Class;              \
     const CRuntimeClass* GetRuntimeClass() const override;
 
 // Declares the runtime class of a class that the archive creates by name.

@@ -1,5 +1,6 @@
 #include "properties/basic_brush_property.h"
 
+#include "platform/archive.h"
 #include "properties/gradient.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnBasicBrushProperty, CQarnProperty, 0)
@@ -96,6 +97,13 @@ void CQarnBasicBrushProperty::SetAlpha(BYTE alpha) {
     gradients_[0]->SetColor(Color(alpha, c.GetR(), c.GetG(), c.GetB()));
 }
 
-// The record (the gradient entries as an object list) is written by the archive's object
-// framing, which lives with the document reader.
-void CQarnBasicBrushProperty::Serialize(CArchive&) {}
+// The record is the colour entries as an object list; the kind is not stored, so a brush always
+// comes back under the kind of its class.
+void CQarnBasicBrushProperty::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteObjectList(gradients_);
+    } else {
+        ClearGradients();
+        ar.ReadObjectList(gradients_);
+    }
+}

@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "core/value_archive.h"
 #include "properties/blend_data.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnBrushProperty, CQarnBasicBrushProperty, 0)
@@ -78,6 +79,26 @@ void CQarnBrushProperty::SetBlendBit(DWORD bit, bool on) {
     }
 }
 
+// After the colour entries: a colour kept for the record's layout (opaque black), the type,
+// four reserved bytes, the image name, the style word, the two stored floats, the hatch style
+// or gradient mode, the wrap mode and five more reserved bytes.
 void CQarnBrushProperty::Serialize(CArchive& ar) {
     CQarnBasicBrushProperty::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << Color(Color::Black) << brushType_ << std::uint32_t(0) << imageName_
+           << std::uint32_t(style_) << reserved1_ << reserved2_ << std::uint16_t(hatchOrMode_)
+           << wrapMode_ << std::uint8_t(0) << std::uint32_t(0);
+        return;
+    }
+    Color unused;
+    std::uint32_t reservedWord = 0;
+    QString imageName;
+    std::uint32_t style = 0;
+    std::uint16_t hatchOrMode = 0;
+    std::uint8_t reservedByte = 0;
+    ar >> unused >> brushType_ >> reservedWord >> imageName >> style >> reserved1_ >> reserved2_ >>
+        hatchOrMode >> wrapMode_ >> reservedByte >> reservedWord;
+    SetImageName(imageName);
+    style_ = style;
+    hatchOrMode_ = hatchOrMode;
 }

@@ -21,14 +21,14 @@ CQarnBasicBrushProperty* NewBrushForFlag(unsigned char flag) {
 
 void StoreEmbeddedBrush(CArchive& ar, CQarnBasicBrushProperty* brush) {
     WriteBrushFlag(ar, brush);
-    brush->Serialize(ar);
+    ar.SerializeEmbedded(*brush);
 }
 
 CQarnBasicBrushProperty* LoadEmbeddedBrush(CArchive& ar) {
     std::uint8_t flag = 0;
     ar >> flag;
     std::unique_ptr<CQarnBasicBrushProperty> brush(NewBrushForFlag(flag));
-    brush->Serialize(ar);
+    ar.SerializeEmbedded(*brush);
     return brush.release();
 }
 

@@ -92,12 +92,12 @@ CRect CQarnLabelProperty::GetBoundRect() const {
 void CQarnLabelProperty::Serialize(CArchive& ar) {
     CQarnProperty::Serialize(ar);
     if (ar.IsStoring()) {
-        m_pFont->Serialize(ar);
+        ar.SerializeEmbedded(*m_pFont);
         ar << m_strText << m_rect << std::uint32_t(m_dwReserved1) << std::uint32_t(m_dwReserved2)
            << m_Color << m_nTrimming << m_nFormatFlags << m_nXAlign << m_nYAlign;
         return;
     }
-    m_pFont->Serialize(ar);
+    ar.SerializeEmbedded(*m_pFont);
     std::uint32_t reserved1 = 0;
     std::uint32_t reserved2 = 0;
     ar >> m_strText >> m_rect >> reserved1 >> reserved2 >> m_Color >> m_nTrimming >>

@@ -1,7 +1,11 @@
 #include "properties/pen_property.h"
 
+#include <memory>
+
+#include "platform/archive.h"
 #include "properties/basic_brush_property.h"
 #include "properties/brush_property.h"
+#include "properties/embedded_brush.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnPenProperty, CQarnProperty, 0)
 
@@ -41,7 +45,8 @@ void CQarnPenProperty::Copy(const CQarnPenProperty* source) {
 }
 
 void CQarnPenProperty::SetBrush(CQarnBasicBrushProperty* brush) {
-    if (brush == brush_) {
+    // A pen always has a paint: null is ignored.
+    if (brush == nullptr || brush == brush_) {
         return;
     }
     if (brush_ != nullptr) {
@@ -113,4 +118,27 @@ void CQarnPenProperty::SetImageName(const QString& name) {
     brush_->SetImageName(name);
 }
 
-void CQarnPenProperty::Serialize(CArchive&) {}
+// The kind is not stored. The stroke paint comes last as an embedded record, of a full brush
+// when the flag (written twice) says so.
+void CQarnPenProperty::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        const std::uint8_t fullBrush = HasFullBrush() ? 1 : 0;
+        ar << std::uint8_t(dashStyle_) << dashCap_ << penType_ << alignment_ << lineWidth_
+           << fullBrush << std::uint32_t(lineStyle_) << lineCap_ << lineJoin_ << miterLimit_
+           << fullBrush;
+        ar.SerializeEmbedded(*brush_);
+        return;
+    }
+    std::uint8_t dashStyle = 0;
+    std::uint8_t fullBrush = 0;
+    std::uint32_t lineStyle = 0;
+    std::uint8_t repeatedFlag = 0;
+    ar >> dashStyle >> dashCap_ >> penType_ >> alignment_ >> lineWidth_ >> fullBrush >> lineStyle >>
+        lineCap_ >> lineJoin_ >> miterLimit_ >> repeatedFlag;
+    dashStyle_ = dashStyle;
+    SetQarnLineStyle(lineStyle);
+    // The new paint replaces the old one only once it has been read whole.
+    std::unique_ptr<CQarnBasicBrushProperty> paint(Qarn::NewBrushForFlag(fullBrush));
+    ar.SerializeEmbedded(*paint);
+    SetBrush(paint.release());
+}

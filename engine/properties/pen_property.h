@@ -35,7 +35,8 @@ public:
 
     // The stroke paint, owned by the pen with a count of 1.
     CQarnBasicBrushProperty* GetBrush() const { return brush_; }
-    // Takes ownership of the brush (its count becomes 1) and releases the old one.
+    // Takes ownership of the brush (its count becomes 1) and releases the old one; null is
+    // ignored, so the pen always has a paint.
     void SetBrush(CQarnBasicBrushProperty* brush);
     // True when the stroke paint is a full brush rather than a plain colour.
     bool HasFullBrush() const;

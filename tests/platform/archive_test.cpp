@@ -59,6 +59,40 @@ TEST(ArchiveTest, StringsUseTheUnicodeFormWithThreeLengthForms) {
     }
 }
 
+TEST(ArchiveTest, StringLengthFormsSwitchAt255AndAt0xFFFE) {
+    struct Case {
+        int length;
+        const char* prefix;
+    };
+    const Case cases[] = {
+        {254, "fffefffe"},
+        {255, "fffeffffff00"},
+        {0xFFFD, "fffefffffdff"},
+        {0xFFFE,
+         "fffeffffffff"
+         "feff0000"},
+    };
+    for (const Case& c : cases) {
+        const QString text(c.length, QChar(u'\u00e9'));
+        QByteArray bytes = Stored([&](CArchive& ar) { ar << text; });
+        const QByteArray prefix = Hex(c.prefix);
+        EXPECT_EQ(bytes.left(prefix.size()).toHex(), prefix.toHex()) << c.length;
+        EXPECT_EQ(bytes.size(), prefix.size() + 2 * c.length);
+        EXPECT_EQ(bytes.mid(prefix.size(), 2), Hex("e900"));
+        CArchive in(CArchive::load, &bytes);
+        QString back;
+        in >> back;
+        EXPECT_EQ(back, text);
+        EXPECT_TRUE(in.AtEnd());
+    }
+    // The single-byte form has the same length prefixes.
+    QByteArray ansi = Hex("ff2c01") + QByteArray(300, 'a');
+    CArchive in(CArchive::load, &ansi);
+    QString back;
+    in >> back;
+    EXPECT_EQ(back, QString(300, QLatin1Char('a')));
+}
+
 TEST(ArchiveTest, SingleByteStringsAreReadInTheAnsiCodePage) {
     QByteArray bytes = Hex("034180e9");  // "A", euro sign, e acute
     CArchive in(CArchive::load, &bytes);

@@ -82,8 +82,8 @@ TEST(TextDrawingTest, AShadowIsDrawnOffsetBehindTheShape) {
     shadow->SetYOffset(20);  // style 0: 25 right and down
     c.AddProperty(shadow);
     QImage image = Render(c);
-    EXPECT_EQ(qGray(image.pixel(120, 120)), 0);   // shadow only
-    EXPECT_EQ(qGray(image.pixel(50, 50)), 255);   // the white shape covers its own shadow
+    EXPECT_EQ(qGray(image.pixel(120, 120)), 0);  // shadow only
+    EXPECT_EQ(qGray(image.pixel(50, 50)), 255);  // the white shape covers its own shadow
     c.SetDrawShadow(false);
     EXPECT_EQ(qGray(Render(c).pixel(120, 120)), 255);
 }

@@ -100,6 +100,7 @@ TEST(TextPropertyTest, TheFileKeepsOnlyTheLowByteOfTheFormatFlags) {
     EXPECT_EQ(back->GetStringTrimming(), 3);
     EXPECT_EQ(back->GetYAlignment(), 2);
     EXPECT_EQ(back->GetFontStyle(), 3);
+    EXPECT_EQ(back->GetBrush()->GetColor1().GetValue(), 0xFF00AA00u);
 }
 
 TEST(TextPropertyTest, AFullColourBrushComesBackAsAFullBrush) {

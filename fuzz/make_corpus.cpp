@@ -1,0 +1,146 @@
+// Writes the seed corpora of the fuzz targets with the project's own writers:
+// qarn_fuzz_make_corpus DIR fills DIR/archive_reader and DIR/compound_file. Each archive seed
+// starts with the byte that tells the target what the rest holds (0 objects, 1 a property
+// list, 2 a component list); the compound-file seeds are whole document files.
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <cstdio>
+#include <functional>
+
+#include "core/component.h"
+#include "platform/archive.h"
+#include "platform/compound_file.h"
+#include "platform/compound_storage.h"
+#include "properties/arrow_property.h"
+#include "properties/basic_brush_property.h"
+#include "properties/blend_data.h"
+#include "properties/brush_property.h"
+#include "properties/gradient.h"
+#include "properties/pen_property.h"
+#include "properties/property_value.h"
+
+namespace {
+
+bool SaveFile(const QDir& dir, const char* name, const QByteArray& bytes) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray Archived(const std::function<void(CArchive&)>& write) {
+    QByteArray bytes;
+    CArchive out(CArchive::store, &bytes);
+    write(out);
+    return bytes;
+}
+
+bool Save(const QDir& dir, const char* name, char shape,
+          const std::function<void(CArchive&)>& write) {
+    return SaveFile(dir, name, QByteArray(1, shape) + Archived(write));
+}
+
+bool SaveCompound(const QDir& dir, const char* name, const CCompoundStorage& root) {
+    QByteArray bytes;
+    QString error;
+    return CCompoundFile::Write(root, &bytes, &error) && SaveFile(dir, name, bytes);
+}
+
+CQarnComponent* Styled(const RectF& frame) {
+    auto* c = new CQarnComponent(frame);
+    c->SetName(QStringLiteral("Shape"));
+    c->SetID(3);
+    c->SetShapeID(18228);
+    c->GetPenProperty()->SetBrushType(CQarnBrushProperty::LinearGradient);
+    c->SetBrushType(CQarnBrushProperty::Texture);
+    c->GetBrushProperty()->SetImageName(QStringLiteral("paper.png"));
+    auto* arrow = new CQarnArrowProperty();
+    arrow->SetEndArrow(ArrowTypeArrow);
+    c->AddProperty(arrow);
+    return c;
+}
+
+QList<CQarnProperty*> Values() {
+    return {
+        new CQarnPropertyValue(7000, QStringLiteral("i2"), CVariant(std::int16_t(-5))),
+        new CQarnPropertyValue(7001, QStringLiteral("i4"), CVariant(123456)),
+        new CQarnPropertyValue(7002, QStringLiteral("r4"), CVariant(1.25f)),
+        new CQarnPropertyValue(7003, QStringLiteral("r8"), CVariant(-2.5)),
+        new CQarnPropertyValue(7004, QStringLiteral("date"), CVariant::Date(36526.5)),
+        new CQarnPropertyValue(7005, QStringLiteral("text"), CVariant("Grüße")),
+        new CQarnPropertyValue(7006, QStringLiteral("bool"), CVariant(true)),
+        new CQarnPropertyValue(7007, QStringLiteral("byte"), CVariant(BYTE(7))),
+        new CQarnPropertyValue(7008, QStringLiteral("null"), CVariant::Null()),
+    };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+        return 2;
+    }
+    const QDir top(QString::fromLocal8Bit(argv[1]));
+    const QDir dir(top.filePath(QStringLiteral("archive_reader")));
+    const QDir files(top.filePath(QStringLiteral("compound_file")));
+    if (!QDir().mkpath(dir.path()) || !QDir().mkpath(files.path())) {
+        std::fprintf(stderr, "cannot make the folders under %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = true;
+
+    ok &= Save(dir, "objects_component", 0, [](CArchive& ar) {
+        std::unique_ptr<CQarnComponent> c(Styled(RectF(1, 2, 30, 40)));
+        for (CQarnProperty* v : Values()) {
+            c->AddProperty(v);
+        }
+        ar.WriteObject(c.get());
+    });
+    ok &= Save(dir, "objects_parts", 0, [](CArchive& ar) {
+        CQarnGradient gradient(0.5f, Color(0x80102030u));
+        CQarnBlendData blend(0.25f, 0.75f);
+        CQarnBasicBrushProperty basic;
+        CQarnPenProperty pen;
+        ar.WriteObject(&gradient);
+        ar.WriteObject(&blend);
+        ar.WriteObject(&basic);
+        ar.WriteObject(&pen);
+        ar.WriteObject(nullptr);
+    });
+    ok &= Save(dir, "properties_shared", 1, [](CArchive& ar) {
+        QList<CQarnProperty*> list = Values();
+        auto* pen = new CQarnPenProperty();
+        pen->SetBrushType(CQarnBrushProperty::Hatch);
+        list << pen << new CQarnArrowProperty() << new CQarnBrushProperty() << pen;
+        ar.WriteObjectList(list);
+        list.removeLast();
+        qDeleteAll(list);
+    });
+    ok &= Save(dir, "components_shared", 2, [](CArchive& ar) {
+        std::unique_ptr<CQarnComponent> first(Styled(RectF(0, 0, 10, 10)));
+        std::unique_ptr<CQarnComponent> second(new CQarnComponent());
+        second->SetName(QString(300, QLatin1Char('n')));
+        for (CQarnProperty* p : first->GetPropList()) {
+            second->AddProperty(p);
+        }
+        ar.WriteObjectList(QList<CQarnComponent*>{first.get(), second.get()});
+    });
+    ok &= Save(dir, "components_empty", 2,
+               [](CArchive& ar) { ar.WriteObjectList(QList<CQarnComponent*>{}); });
+
+    CCompoundStorage document;
+    document.SetStream(QString::fromLatin1(CCompoundFile::kContentsStream),
+                       Archived([](CArchive& ar) {
+                           std::unique_ptr<CQarnComponent> c(Styled(RectF(1, 2, 3, 4)));
+                           ar.WriteObject(c.get());
+                       }));
+    ok &= SaveCompound(files, "document", document);
+    CCompoundStorage withItem = document;
+    CCompoundStorage& item = withItem.Storage(QStringLiteral("Embedding 1"));
+    item.SetStream(QStringLiteral("\001Ole"), QByteArray(20, '\0'));
+    item.Storage(QStringLiteral("Inner")).SetStream(QStringLiteral("Data"), QByteArray(5000, 'd'));
+    ok &= SaveCompound(files, "document_with_item", withItem);
+    ok &= SaveCompound(files, "empty", CCompoundStorage());
+    return ok ? 0 : 1;
+}
