@@ -1,6 +1,7 @@
 #include "core/canvas.h"
 
 #include "core/layer.h"
+#include "platform/archive.h"
 #include "properties/basic_brush_property.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnCanvas, CObject, 0)
@@ -73,4 +74,26 @@ void CQarnCanvas::SetBackground(CQarnBasicBrushProperty* background) {
     if (m_pBackground != nullptr) {
         m_pBackground->SetRefCount(1);
     }
+}
+
+void CQarnCanvas::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteObjectList(m_Layers);
+        ar << m_nCanvasFlag << std::uint32_t(m_dwReserved) << std::int32_t(m_nWidth)
+           << std::int32_t(m_nHeight) << std::uint32_t(0) << std::uint32_t(0) << std::uint32_t(0);
+        ar.SerializeEmbedded(*m_pBackground);
+        return;
+    }
+    ar.ReadObjectList(m_Layers);
+    std::uint32_t reserved = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint32_t ignored = 0;
+    ar >> m_nCanvasFlag >> reserved >> width >> height >> ignored >> ignored >> ignored;
+    m_dwReserved = reserved;
+    m_nWidth = width;
+    m_nHeight = height;
+    auto* paper = new CQarnBasicBrushProperty();
+    SetBackground(paper);
+    ar.SerializeEmbedded(*paper);
 }

@@ -60,6 +60,10 @@ public:
     DWORD GetReserved() const { return m_dwReserved; }
     void SetReserved(DWORD reserved) { m_dwReserved = reserved; }
 
+    // Layers (bottom first), the canvas flag, the reserved word, the size, three zero words and
+    // the paper brush in place.
+    void Serialize(CArchive& ar) override;
+
 private:
     void Adopt(CQarnLayer* layer);
 

@@ -96,8 +96,16 @@ public:
 
     const QString& GetVersionText() const { return m_strVersion; }
 
+    // The document record: settings, pages, the symbols used, embedded items. Reading ends
+    // with Initialize.
+    void Serialize(CArchive& ar) override;
+
     // Life cycle.
     bool OnNewDocument() override;
+    // Reads the file, then announces the current page.
+    bool OnOpenDocument(const QString& path, QString* error = nullptr) override;
+    // Writes the file with the document busy, so nothing is numbered or announced meanwhile.
+    bool OnSaveDocument(const QString& path, QString* error = nullptr) override;
     // After loading: the first page becomes current and every page is initialised.
     void Initialize();
     void DeleteContents() override;
@@ -126,4 +134,5 @@ protected:
     CQarnTemplateList m_Templates;
     BOOL m_bFlag = FALSE;
     BOOL m_bTemplatesPresent = TRUE;
+    DWORD m_dwReservedKept = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "core/canvas.h"
 #include "core/component.h"
+#include "platform/archive.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnLayer, CObject, 0)
 
@@ -177,4 +178,26 @@ int CQarnLayer::GetIndexInContainer() const {
     }
     qsizetype at = m_pCanvas->GetLayers().indexOf(const_cast<CQarnLayer*>(this));
     return at < 0 ? 0 : int(at) + 1;
+}
+
+void CQarnLayer::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteObjectList(m_Components);
+        ar << m_nFlags << std::uint32_t(m_dwReserved) << m_strName << std::uint32_t(0)
+           << std::uint32_t(0) << std::uint32_t(0);
+        return;
+    }
+    // Components join the list as soon as each is read whole, so that a failure later leaves
+    // them with the layer, which deletes them.
+    ar.ReadObjectList(RUNTIME_CLASS(CQarnComponent), CArchive::Sharing::Exclusive,
+                      [this](CObject* c) { m_Components.append(static_cast<CQarnComponent*>(c)); });
+    std::uint32_t reserved = 0;
+    std::uint32_t ignored = 0;
+    ar >> m_nFlags >> reserved >> m_strName >> ignored >> ignored >> ignored;
+    m_dwReserved = reserved;
+}
+
+CArchive& operator>>(CArchive& ar, CQarnLayer*& layer) {
+    layer = static_cast<CQarnLayer*>(ar.ReadObject(RUNTIME_CLASS(CQarnLayer)));
+    return ar;
 }

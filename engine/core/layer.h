@@ -11,6 +11,7 @@
 
 class CQarnCanvas;
 class CQarnComponent;
+class CArchive;
 class CDocument;
 
 class CQarnLayer : public CObject {
@@ -92,6 +93,9 @@ public:
 
     static QString DefaultName() { return QStringLiteral("noname"); }
 
+    // Components (back to front), flags, the reserved word, the name, three zero words.
+    void Serialize(CArchive& ar) override;
+
 private:
     void SetFlag(BYTE bit, bool on) {
         m_nFlags = on ? BYTE(m_nFlags | bit) : BYTE(m_nFlags & ~bit);
@@ -107,3 +111,6 @@ private:
     float m_fHighestZoom = std::numeric_limits<float>::max();
     BYTE m_nFlags = Visible | Selectable;
 };
+
+// Reads one archive object, which must be a layer.
+CArchive& operator>>(CArchive& ar, CQarnLayer*& layer);

@@ -1,6 +1,11 @@
 #include "platform/document.h"
 
 #include <QFileInfo>
+#include <exception>
+
+#include "platform/archive.h"
+#include "platform/archive_exception.h"
+#include "platform/compound_file.h"
 
 #include "platform/view.h"
 
@@ -58,4 +63,60 @@ void CDocument::OnCloseDocument() {
         RemoveView(view);
     }
     DeleteContents();
+}
+
+namespace {
+
+void Report(QString* error, const QString& path, const QString& cause) {
+    if (error != nullptr) {
+        *error = QStringLiteral("%1: %2").arg(path, cause);
+    }
+}
+
+}  // namespace
+
+bool CDocument::OnOpenDocument(const QString& path, QString* error) {
+    QByteArray contents;
+    QString cause;
+    if (!CCompoundFile::ReadContents(path, &contents, &cause)) {
+        Report(error, path, cause);
+        return false;
+    }
+    DeleteContents();
+    try {
+        CArchive ar(CArchive::load, &contents);
+        Serialize(ar);
+    } catch (const CArchiveException& e) {
+        DeleteContents();
+        Report(error, path, QStringLiteral("the document is damaged (%1)").arg(e.Message()));
+        return false;
+    } catch (const std::exception& e) {
+        DeleteContents();
+        Report(error, path,
+               QStringLiteral("the document cannot be read (%1)")
+                   .arg(QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+    SetPathName(path);
+    m_bModified = false;
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const QString& path, QString* error) {
+    QByteArray contents;
+    try {
+        CArchive ar(CArchive::store, &contents);
+        Serialize(ar);
+    } catch (const CArchiveException& e) {
+        Report(error, path, QStringLiteral("the document cannot be written (%1)").arg(e.Message()));
+        return false;
+    }
+    QString cause;
+    if (!CCompoundFile::WriteContents(path, contents, &cause)) {
+        Report(error, path, cause);
+        return false;
+    }
+    SetPathName(path);
+    m_bModified = false;
+    return true;
 }

@@ -33,6 +33,13 @@ public:
 
     // Empties the document and starts a new one.
     virtual bool OnNewDocument();
+    // Reads the document from the "Contents" stream of the compound file through Serialize.
+    // On failure the partly read contents are released and *error says which file failed
+    // and why.
+    virtual bool OnOpenDocument(const QString& path, QString* error = nullptr);
+    // Writes the document through Serialize into a compound file; the old file is replaced
+    // only after a complete write, so a failed save leaves it as it was.
+    virtual bool OnSaveDocument(const QString& path, QString* error = nullptr);
     // Ends the document: its contents are released and the views detached.
     virtual void OnCloseDocument();
     // Releases everything the document holds.

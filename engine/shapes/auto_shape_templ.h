@@ -44,6 +44,10 @@ public:
     void Copy(const CQarnAutoShapeTempl* source);
     CQarnComponent* Clone(CQarnLayer* layer) override;
 
+    // The component base record, then the components, id, name, text area, standard
+    // anchors, default size, reserved values C, A, E and B, and the anchors.
+    void Serialize(CArchive& ar) override;
+
 protected:
     int m_nReservedA = 0;
     UINT m_nTemplateID = 0;
