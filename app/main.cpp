@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 #include "command_line.h"
+#include "headless_runner.h"
 #include "inkvane_app.h"
 #include "main_frame.h"
 
@@ -25,6 +27,30 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (line.IsHeadless()) {
+        // No window: the offscreen platform serves fonts and painting.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QGuiApplication headless(argc, argv);
+        QString output;
+        QString error;
+        const int status = CHeadlessRunner::Run(line, &output, &error);
+        if (!output.isEmpty()) {
+            std::fputs(output.toUtf8().constData(), stdout);
+        }
+        if (status != 0) {
+            std::fprintf(stderr, "InkvaneU: %s\n", qPrintable(error));
+        }
+        return status;
+    }
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr,
+                     "InkvaneU: no display to open a window on; use --info or --export-filename\n");
+        return 1;
+    }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Inkvane"));
     QApplication::setOrganizationName(QStringLiteral("Ostrovan"));

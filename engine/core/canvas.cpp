@@ -1,7 +1,12 @@
 #include "core/canvas.h"
 
+#include <memory>
+
 #include "core/layer.h"
 #include "platform/archive.h"
+#include "platform/brush.h"
+#include "platform/dc.h"
+#include "platform/graphics.h"
 #include "properties/basic_brush_property.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnCanvas, CObject, 0)
@@ -96,4 +101,23 @@ void CQarnCanvas::Serialize(CArchive& ar) {
     auto* paper = new CQarnBasicBrushProperty();
     SetBackground(paper);
     ar.SerializeEmbedded(*paper);
+}
+
+void CQarnCanvas::DrawBkGround(Graphics* graphics) {
+    if (graphics == nullptr || m_pBackground == nullptr) {
+        return;
+    }
+    const RectF page(0, 0, float(m_nWidth), float(m_nHeight));
+    std::unique_ptr<Brush> brush(m_pBackground->CreateBrush(page, nullptr, 0, 100));
+    if (brush) {
+        graphics->FillRectangle(brush.get(), page);
+    }
+}
+
+void CQarnCanvas::DrawBkGround(CDC* dc) {
+    if (dc == nullptr || dc->GetPainter() == nullptr) {
+        return;
+    }
+    Graphics graphics(dc);
+    DrawBkGround(&graphics);
 }

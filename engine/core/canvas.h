@@ -8,7 +8,9 @@
 #include "platform/object.h"
 #include "platform/win_types.h"
 
+class CDC;
 class CDocument;
+class Graphics;
 class CQarnBasicBrushProperty;
 class CQarnLayer;
 
@@ -46,6 +48,10 @@ public:
     CQarnBasicBrushProperty* GetBackground() const { return m_pBackground; }
     // Takes ownership (count 1) and releases the old background.
     void SetBackground(CQarnBasicBrushProperty* background);
+
+    // Fills the page (0, 0, width, height) with the background brush.
+    void DrawBkGround(Graphics* graphics);
+    void DrawBkGround(CDC* dc);
 
     int GetWidth() const { return m_nWidth; }
     int GetHeight() const { return m_nHeight; }

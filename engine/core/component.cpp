@@ -6,6 +6,7 @@
 #include "core/default_properties.h"
 #include "core/effect_cache.h"
 #include "core/element.h"
+#include "core/layer.h"
 #include "core/notification_messages.h"
 #include "core/shadow_facet.h"
 #include "core/view_link.h"
@@ -83,7 +84,9 @@ CQarnComponent* CQarnComponent::Clone(CQarnLayer* layer) {
     auto* clone = new CQarnComponent(m_rect);
     clone->ClearAllProperty();
     clone->Copy(this);
-    (void)layer;
+    if (layer != nullptr) {
+        layer->AddTail(clone);
+    }
     return clone;
 }
 
@@ -425,6 +428,14 @@ void CQarnComponent::RemoveConnection(CQarnConnection* connection) {
 int CQarnComponent::GetIndexInList(const ComponentList& list) const {
     qsizetype at = list.indexOf(const_cast<CQarnComponent*>(this));
     return at < 0 ? 0 : int(at) + 1;
+}
+
+int CQarnComponent::GetIndexInContainer() const {
+    return m_pLayer ? m_pLayer->GetObjectPosition(this) : -1;
+}
+
+CDocument* CQarnComponent::GetDocument() const {
+    return m_pLayer ? m_pLayer->GetDocument() : nullptr;
 }
 
 void CQarnComponent::AddToList(ComponentList& list) {

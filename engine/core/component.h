@@ -30,6 +30,7 @@ class CQarnProperty;
 class CQarnShadowProperty;
 class CQarnTextProperty;
 class CVariant;
+class CDocument;
 class CView;
 struct CCharFormat;
 struct CQarnEffectCache;
@@ -234,6 +235,10 @@ public:
     void SetLayer(CQarnLayer* layer) { m_pLayer = layer; }
     // 1-based position in the list, 0 when absent.
     int GetIndexInList(const ComponentList& list) const;
+    // 1-based position in the layer's list, 0 when absent, -1 without layer.
+    int GetIndexInContainer() const;
+    // The layer's document, or null without layer.
+    CDocument* GetDocument() const;
     // Appends itself; groups add their members too.
     virtual void AddToList(ComponentList& list);
     // Sets the layer after loading; groups pass it on to their members.

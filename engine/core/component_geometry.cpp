@@ -5,6 +5,7 @@
 #include "core/configuration.h"
 #include "core/conversions.h"
 #include "core/label_facet.h"
+#include "core/move_flags.h"
 #include "core/shadow_facet.h"
 #include "core/text_facet.h"
 #include "core/view_link.h"
@@ -14,9 +15,9 @@
 
 namespace {
 
-constexpr DWORD kInvalidate = 0x1;
-constexpr DWORD kOutlineRequest = 0x2;
-constexpr DWORD kKeepRatio = 0x100;
+constexpr DWORD kInvalidate = kMoveInvalidate;
+constexpr DWORD kOutlineRequest = kMoveOutline;
+constexpr DWORD kKeepRatio = kMoveKeepRatio;
 
 bool Finite(const RectF& r) {
     return std::isfinite(r.X) && std::isfinite(r.Y) && std::isfinite(r.Width) &&

@@ -17,7 +17,9 @@
 class CQarnCanvas;
 class CQarnComponent;
 class CQarnLayer;
+class CDC;
 class Color;
+class Graphics;
 
 using CanvasList = QList<CQarnCanvas*>;
 
@@ -75,6 +77,23 @@ public:
     void SetNextID(UINT id) { m_nNextID = id; }
     bool IsBusy() const { return m_bBusy; }
     void SetBusy(bool busy) { m_bBusy = busy; }
+
+    // The topmost component of the current page at p that is not inside a group: layers from
+    // the top down, hidden ones skipped, each from its last component to its first.
+    CQarnComponent* ObjectAt(const CPoint& p, CView* view) const;
+    // What a connector end at p would attach to: the same walk with a 2 by 2 probe, skipping
+    // grouped components, the excluded one and components without anchors.
+    CQarnComponent* GetFocusedObj(const CPoint& p, const CQarnComponent* exclude) const;
+    // The union of the bounds of every shown component on the visible layers of the current
+    // page, or of the list.
+    CRect GetBound() const;
+    static CRect GetBound(const ComponentList& list);
+
+    // The page: white paper, the background when "Draw Background" is on, the layer
+    // information when "Show Layer Info" is on, the grid when shown, then the components of
+    // every visible layer in order. Draws the current page when canvas is null.
+    void Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, UINT mode) const;
+    void Draw(CDC* dc, const CRect& clip, CQarnCanvas* canvas, UINT mode) const;
 
     // Symbols used by this document's auto shapes.
     // Keeps t unless one of the same id is there: then t is deleted (replace false) or takes

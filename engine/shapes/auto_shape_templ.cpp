@@ -1,5 +1,6 @@
 #include "shapes/auto_shape_templ.h"
 
+#include "core/layer.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
 
@@ -49,7 +50,9 @@ CQarnComponent* CQarnAutoShapeTempl::Clone(CQarnLayer* layer) {
     auto* clone = new CQarnAutoShapeTempl();
     clone->ClearAllProperty();
     clone->Copy(this);
-    (void)layer;
+    if (layer != nullptr) {
+        layer->AddTail(clone);
+    }
     return clone;
 }
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <csignal>
 #include <sys/resource.h>
+#include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "core/canvas.h"
 #include "core/doc.h"

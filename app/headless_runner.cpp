@@ -1,0 +1,40 @@
+#include "headless_runner.h"
+
+#include <QFileInfo>
+
+#include "command_line.h"
+#include "core/doc.h"
+#include "document_summary.h"
+
+int CHeadlessRunner::Run(const CommandLine& line, QString* output, QString* error) {
+    CQarnDoc doc;
+    QString reason;
+    if (!doc.OnOpenDocument(line.file, &reason)) {
+        *error = QStringLiteral("cannot open %1").arg(reason);
+        return 1;
+    }
+    if (line.info) {
+        *output = QString::fromUtf8(CDocumentSummary::ToJson(doc));
+    }
+    if (line.exportFile.isEmpty()) {
+        return 0;
+    }
+    if (line.page > doc.GetCanvasList().size()) {
+        *error = QStringLiteral("%1 has %2 page(s); there is no page %3")
+                     .arg(line.file)
+                     .arg(doc.GetCanvasList().size())
+                     .arg(line.page);
+        return 1;
+    }
+    const QString suffix = QFileInfo(line.exportFile).suffix().toLower();
+    if (suffix == QLatin1String("met")) {
+        if (!doc.OnSaveDocument(line.exportFile, &reason)) {
+            *error = QStringLiteral("cannot save %1").arg(reason);
+            return 1;
+        }
+        return 0;
+    }
+    *error = QStringLiteral("cannot export %1: the format \".%2\" is not one this program writes")
+                 .arg(line.exportFile, suffix);
+    return 2;
+}

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "command_line.h"
+#include "core/canvas.h"
+#include "core/component.h"
+#include "core/doc.h"
+#include "core/layer.h"
+#include "headless_runner.h"
+
+namespace {
+
+class HeadlessTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString input = dir.filePath(QStringLiteral("in.met"));
+
+    void SetUp() override {
+        CQarnDoc doc;
+        ASSERT_TRUE(doc.OnNewDocument());
+        auto* c = new CQarnComponent(RectF(1, 2, 30, 40));
+        c->SetShapeID(18228);
+        doc.AddTail(c);
+        doc.GetCurrentCanvas()->AddNewLayer()->SetVisible(false);
+        doc.AddNewCanvas()->SetSize(640, 480);
+        QString error;
+        ASSERT_TRUE(doc.OnSaveDocument(input, &error)) << error.toStdString();
+    }
+
+    int Run(const QStringList& args, QString* output, QString* error) {
+        CommandLine line = CommandLine::Parse(QStringList{QStringLiteral("InkvaneU")} + args);
+        EXPECT_TRUE(line.error.isEmpty()) << line.error.toStdString();
+        return CHeadlessRunner::Run(line, output, error);
+    }
+};
+
+}  // namespace
+
+TEST_F(HeadlessTest, InfoSummarisesPagesLayersAndComponents) {
+    QString output;
+    QString error;
+    ASSERT_EQ(Run({QStringLiteral("--info"), input}, &output, &error), 0) << error.toStdString();
+    const QJsonObject root = QJsonDocument::fromJson(output.toUtf8()).object();
+    const QJsonArray pages = root[QStringLiteral("pages")].toArray();
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[1].toObject()[QStringLiteral("width")].toInt(), 640);
+    const QJsonArray layers = pages[0].toObject()[QStringLiteral("layers")].toArray();
+    ASSERT_EQ(layers.size(), 2);
+    EXPECT_FALSE(layers[1].toObject()[QStringLiteral("visible")].toBool());
+    const QJsonObject c =
+        layers[0].toObject()[QStringLiteral("components")].toArray()[0].toObject();
+    EXPECT_EQ(c[QStringLiteral("class")].toString(), QStringLiteral("CQarnComponent"));
+    EXPECT_EQ(c[QStringLiteral("name")].toString(), QStringLiteral("Rectangle-0"));
+    EXPECT_EQ(c[QStringLiteral("frame")].toArray()[3].toDouble(), 40.0);
+    EXPECT_EQ(c[QStringLiteral("style")].toString(), QStringLiteral("0x00504007"));
+}
+
+TEST_F(HeadlessTest, ExportingToMetWritesTheDocumentAgain) {
+    const QString out = dir.filePath(QStringLiteral("out.met"));
+    QString output;
+    QString error;
+    ASSERT_EQ(Run({QStringLiteral("--export-filename=") + out, input}, &output, &error), 0)
+        << error.toStdString();
+    CQarnDoc back;
+    ASSERT_TRUE(back.OnOpenDocument(out, &error));
+    EXPECT_EQ(back.GetCanvasList().size(), 2);
+}
+
+TEST_F(HeadlessTest, FailuresGiveOneLineAndANonZeroStatus) {
+    QString output;
+    QString error;
+    EXPECT_EQ(Run({QStringLiteral("--info"), dir.filePath(QStringLiteral("none.met"))}, &output,
+                  &error),
+              1);
+    EXPECT_TRUE(error.contains(QStringLiteral("none.met")));
+    EXPECT_FALSE(error.contains(QLatin1Char('\n')));
+    EXPECT_NE(Run({QStringLiteral("--export-filename=") + dir.filePath(QStringLiteral("x.doc")),
+                   input},
+                  &output, &error),
+              0);
+    EXPECT_TRUE(error.contains(QStringLiteral(".doc")));
+    EXPECT_EQ(Run({QStringLiteral("--page=3"),
+                   QStringLiteral("--export-filename=") + dir.filePath(QStringLiteral("p.met")),
+                   input},
+                  &output, &error),
+              1);
+    EXPECT_TRUE(error.contains(QStringLiteral("page 3")));
+}
+
+TEST(HeadlessCommandLineTest, OptionsNeedValuesAndADocument) {
+    auto parse = [](QStringList args) {
+        return CommandLine::Parse(QStringList{QStringLiteral("InkvaneU")} + args);
+    };
+    EXPECT_FALSE(parse({QStringLiteral("--info")}).error.isEmpty());
+    EXPECT_FALSE(parse({QStringLiteral("--page=0"), QStringLiteral("a.met")}).error.isEmpty());
+    EXPECT_FALSE(parse({QStringLiteral("--dpi=abc"), QStringLiteral("a.met")}).error.isEmpty());
+    EXPECT_FALSE(parse({QStringLiteral("--export-filename="), QStringLiteral("a.met")}).error.isEmpty());
+    CommandLine ok = parse({QStringLiteral("--export-filename=o.png"), QStringLiteral("--page=2"),
+                            QStringLiteral("--dpi=300"), QStringLiteral("a.met")});
+    EXPECT_TRUE(ok.error.isEmpty());
+    EXPECT_EQ(ok.page, 2);
+    EXPECT_EQ(ok.dpi, 300);
+    EXPECT_TRUE(ok.IsHeadless());
+}
