@@ -5,11 +5,15 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QList>
 #include <cstdio>
 #include <functional>
 
+#include "core/canvas.h"
 #include "core/component.h"
+#include "core/doc.h"
+#include "core/layer.h"
 #include "platform/archive.h"
 #include "platform/compound_file.h"
 #include "platform/compound_storage.h"
@@ -20,6 +24,8 @@
 #include "properties/gradient.h"
 #include "properties/pen_property.h"
 #include "properties/property_value.h"
+#include "shapes/auto_shape_templ.h"
+#include "shapes/group.h"
 
 namespace {
 
@@ -76,7 +82,45 @@ QList<CQarnProperty*> Values() {
 
 }  // namespace
 
+// Documents as the program saves them: an empty one, and one with pages, layers, a group,
+// shared properties and a symbol.
+bool SaveDocuments(const QString& folder) {
+    if (!QDir().mkpath(folder)) {
+        return false;
+    }
+    bool ok = true;
+    CQarnDoc empty;
+    empty.OnNewDocument();
+    QString error;
+    ok &= empty.OnSaveDocument(QDir(folder).filePath(QStringLiteral("empty.met")), &error);
+
+    CQarnDoc full;
+    full.OnNewDocument();
+    auto* a = Styled(RectF(0, 0, 40, 40));
+    auto* b = Styled(RectF(50, 10, 20, 60));
+    full.AddTail(a);
+    full.AddTail(b);
+    auto* group = new CQarnGroup();
+    group->AddComponent(a);
+    group->AddComponent(b);
+    group->RecalcBounds();
+    full.AddTail(group);
+    auto* shared = new CQarnPenProperty();
+    a->AddProperty(shared);
+    b->AddProperty(shared);
+    full.GetCurrentCanvas()->AddNewLayer()->SetVisible(false);
+    full.AddNewCanvas()->SetSize(300, 200);
+    auto* templ = new CQarnAutoShapeTempl();
+    templ->SetTemplateID(80000);
+    templ->AddAnchorPoint(PointF(1, 1), 2);
+    full.AddTemplate(templ, false);
+    ok &= full.OnSaveDocument(QDir(folder).filePath(QStringLiteral("full.met")), &error);
+    return ok;
+}
+
 int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
         return 2;
@@ -142,5 +186,6 @@ int main(int argc, char** argv) {
     item.Storage(QStringLiteral("Inner")).SetStream(QStringLiteral("Data"), QByteArray(5000, 'd'));
     ok &= SaveCompound(files, "document_with_item", withItem);
     ok &= SaveCompound(files, "empty", CCompoundStorage());
+    ok &= SaveDocuments(top.filePath(QStringLiteral("document_reader")));
     return ok ? 0 : 1;
 }
