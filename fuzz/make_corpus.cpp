@@ -24,8 +24,13 @@
 #include "properties/gradient.h"
 #include "properties/pen_property.h"
 #include "properties/property_value.h"
+#include "shapes/arc_outline.h"
+#include "shapes/arc_pie.h"
 #include "shapes/auto_shape_templ.h"
 #include "shapes/group.h"
+#include "shapes/point.h"
+#include "shapes/rect.h"
+#include "shapes/shape_ids.h"
 
 namespace {
 
@@ -169,6 +174,16 @@ int main(int argc, char** argv) {
             second->AddProperty(p);
         }
         ar.WriteObjectList(QList<CQarnComponent*>{first.get(), second.get()});
+    });
+    ok &= Save(dir, "components_shapes", 2, [](CArchive& ar) {
+        CQarnRect round(RectF(0, 0, 40, 20));
+        round.SetShapeID(Qarn::kShapeRoundRectangle);
+        CQarnPoint point(PointF(5, 5));
+        CQarnArcPie pie(RectF(0, 0, 30, 10));
+        pie.SetShapeID(Qarn::kShapePie);
+        CQarnArcOutline outline(RectF(0, 0, 30, 10));
+        outline.SetShapeID(Qarn::kShapeArc);
+        ar.WriteObjectList(QList<CQarnComponent*>{&round, &point, &pie, &outline});
     });
     ok &= Save(dir, "components_empty", 2,
                [](CArchive& ar) { ar.WriteObjectList(QList<CQarnComponent*>{}); });

@@ -46,7 +46,7 @@ QString CSvgShapeWriter::SVG_ShapeToString(const CQarnComponent& component,
     if (count < (triangle ? 3 : 1)) {
         return QString();
     }
-    std::vector<PointF> points(size_t(count));
+    std::vector<PointF> points(static_cast<size_t>(count));
     path->GetPathPoints(points.data(), count);
     QString text = QStringLiteral("<polygon points=\"");
     const int used = triangle ? 3 : count;
@@ -61,8 +61,8 @@ QString CSvgShapeWriter::SVG_ShapeToString(const CQarnComponent& component,
 QString CSvgShapeWriter::PathData(const GraphicsPath* path) const {
     QString d = QStringLiteral("<path d=\"");
     const int count = path ? path->GetPointCount() : 0;
-    std::vector<PointF> points(size_t(count));
-    std::vector<BYTE> types(size_t(count));
+    std::vector<PointF> points(static_cast<size_t>(count));
+    std::vector<BYTE> types(static_cast<size_t>(count));
     if (count > 0) {
         path->GetPathPoints(points.data(), count);
         path->GetPathTypes(types.data(), count);

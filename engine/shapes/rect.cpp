@@ -1,0 +1,235 @@
+#include "shapes/rect.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/element.h"
+#include "core/layer.h"
+#include "core/rect_geometry.h"
+#include "core/value_archive.h"
+#include "core/view_link.h"
+#include "platform/archive.h"
+#include "platform/dc.h"
+#include "platform/graphics.h"
+#include "platform/graphics_path.h"
+#include "platform/pen.h"
+#include "platform/solid_brush.h"
+#include "shapes/shape_ids.h"
+
+QARN_IMPLEMENT_SERIAL(CQarnRect, CQarnComponent, 0)
+
+namespace {
+
+constexpr float kNewCornerSize = 16.0f;
+constexpr DWORD kInvalidate = 0x1;
+constexpr DWORD kOutlineRequest = 0x2;
+
+}  // namespace
+
+CQarnRect::CQarnRect() = default;
+
+CQarnRect::CQarnRect(const RectF& rect)
+    : CQarnComponent(rect), m_fCornerWidth(kNewCornerSize), m_fCornerHeight(kNewCornerSize) {
+    SetShapeID(Qarn::kShapeRectangle);
+}
+
+void CQarnRect::Serialize(CArchive& ar) {
+    CQarnComponent::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << std::int32_t(0) << PointF(m_fCornerWidth, m_fCornerHeight);
+        return;
+    }
+    std::int32_t reserved = 0;
+    PointF corner;
+    ar >> reserved >> corner;
+    m_fCornerWidth = corner.X;
+    m_fCornerHeight = corner.Y;
+}
+
+void CQarnRect::Copy(const CQarnRect* source) {
+    if (source == nullptr || source == this) {
+        return;
+    }
+    CQarnComponent::Copy(source);
+    m_fCornerWidth = source->m_fCornerWidth;
+    m_fCornerHeight = source->m_fCornerHeight;
+}
+
+CQarnComponent* CQarnRect::Clone(CQarnLayer* layer) {
+    auto* clone = new CQarnRect(GetRectF());
+    clone->ClearAllProperty();
+    clone->Copy(this);
+    if (layer != nullptr) {
+        layer->AddTail(clone);
+    }
+    return clone;
+}
+
+bool CQarnRect::IsRoundRect() const {
+    return GetShapeID() == Qarn::kShapeRoundRectangle;
+}
+
+void CQarnRect::SetCornerSize(float width, float height) {
+    m_fCornerWidth = width;
+    m_fCornerHeight = height;
+}
+
+BOOL CQarnRect::CreateElements(RectF* rect) {
+    CQarnComponent::CreateElements(rect);
+    RectF r = rect != nullptr ? *rect : GetRectF();
+    Qarn::NormalizeRectF(r);
+    GraphicsPath* path = GetElement(0)->GetPath();
+    switch (GetShapeID()) {
+        case Qarn::kShapeEllipse:
+            path->AddEllipse(r);
+            break;
+        case Qarn::kShapeRectangle:
+            path->AddRectangle(r);
+            break;
+        case Qarn::kShapeRoundRectangle: {
+            // Corners wider or higher than the frame become half ends (a stadium).
+            float rx = m_fCornerWidth / 2;
+            float ry = m_fCornerHeight / 2;
+            if (2 * rx >= r.Width) {
+                rx = r.Width / 2;
+            }
+            if (2 * ry >= r.Height) {
+                ry = r.Height / 2;
+            }
+            const float w = 2 * rx;
+            const float h = 2 * ry;
+            const float right = r.X + r.Width;
+            const float bottom = r.Y + r.Height;
+            path->AddArc(r.X, r.Y, w, h, 180.0f, 90.0f);
+            path->AddArc(right - w, r.Y, w, h, 270.0f, 90.0f);
+            path->AddArc(right - w, bottom - h, w, h, 0.0f, 90.0f);
+            path->AddArc(r.X, bottom - h, w, h, 90.0f, 90.0f);
+            path->CloseFigure();
+            break;
+        }
+        default:
+            break;
+    }
+    return TRUE;
+}
+
+int CQarnRect::CornerHandle() const {
+    if (!IsRoundRect() || GetParentGroup() != nullptr) {
+        return 0;
+    }
+    return CQarnComponent::GetHandleCount() + 1;
+}
+
+int CQarnRect::GetHandleCount() const {
+    if (GetParentGroup() != nullptr) {
+        return 0;
+    }
+    const int corner = CornerHandle();
+    return corner != 0 ? corner : CQarnComponent::GetHandleCount();
+}
+
+PointF CQarnRect::GetHandle(int handle, int transformed) const {
+    const int corner = CornerHandle();
+    if (corner == 0 || handle != corner) {
+        return CQarnComponent::GetHandle(handle, transformed);
+    }
+    RectF r = GetRectF();
+    Qarn::NormalizeRectF(r);
+    PointF p(r.X + r.Width - m_fCornerWidth / 2, r.Y + r.Height - m_fCornerHeight / 2);
+    if (transformed != 0) {
+        TransformPoints(&p, 1);
+    }
+    return p;
+}
+
+Qt::CursorShape CQarnRect::GetHandleCursor(int handle) const {
+    const int corner = CornerHandle();
+    if (corner != 0 && handle == corner) {
+        return Qt::CrossCursor;
+    }
+    return CQarnComponent::GetHandleCursor(handle);
+}
+
+void CQarnRect::SetHandle(int handle, PointF point) {
+    const int corner = CornerHandle();
+    if (corner == 0 || handle != corner) {
+        return;
+    }
+    RectF r = GetRectF();
+    Qarn::NormalizeRectF(r);
+    m_fCornerWidth = 2 * (r.X + r.Width - point.X);
+    m_fCornerHeight = 2 * (r.Y + r.Height - point.Y);
+}
+
+int CQarnRect::MoveHandleTo(int handle, PointF point, DWORD flags) {
+    const int corner = CornerHandle();
+    if (corner == 0 || handle != corner) {
+        const int moved = CQarnComponent::MoveHandleTo(handle, point, flags);
+        if (moved != 0 && IsRoundRect() && !IsLabelHandle(handle)) {
+            const RectF r = GetRectF();
+            m_fCornerWidth = std::min(m_fCornerWidth, std::fabs(r.Width) / 2);
+            m_fCornerHeight = std::min(m_fCornerHeight, std::fabs(r.Height) / 2);
+            ResetPath();
+        }
+        return moved;
+    }
+    AntiTransformPoints(&point, 1);
+    CRect frame = GetRect();
+    frame.NormalizeRect();
+    // Between the centre and one unit inside the bottom-right corner; on a frame too small
+    // for both, the centre wins.
+    const float right = float(frame.right);
+    const float bottom = float(frame.bottom);
+    const float x = std::max(float(frame.left + frame.right) / 2, std::min(point.X, right - 1));
+    const float y = std::max(float(frame.top + frame.bottom) / 2, std::min(point.Y, bottom - 1));
+    m_fCornerWidth = 2 * (right - x);
+    m_fCornerHeight = 2 * (bottom - y);
+    ResetPath();
+    if (flags & kInvalidate) {
+        Invalidate(nullptr, false);
+    } else if (flags & kOutlineRequest) {
+        CQarnViewLink::Get()->SendOutlineRequest(this);
+    }
+    return 1;
+}
+
+void CQarnRect::DrawTracker(CDC* dc, TrackerState state, float scale) {
+    CQarnComponent::DrawTracker(dc, state, scale);
+    const int corner = CornerHandle();
+    if (corner == 0 || dc == nullptr || dc->GetPainter() == nullptr ||
+        (state != TrackerSelected && state != TrackerActive)) {
+        return;
+    }
+    Graphics graphics(dc);
+    graphics.SetSmoothingMode(SmoothingModeHighSpeed);
+    Pen outline(Color(Color::Black), scale);
+    SolidBrush yellow(Color(0xFFFFFF00u));
+    const PointF p = GetHandle(corner, 1);
+    const float d = 4.0f * scale;
+    const PointF diamond[4] = {{p.X - d, p.Y}, {p.X, p.Y - d}, {p.X + d, p.Y}, {p.X, p.Y + d}};
+    graphics.FillPolygon(&yellow, diamond, 4);
+    graphics.DrawPolygon(&outline, diamond, 4);
+}
+
+QString CQarnRect::GetName() {
+    if (!m_strName.isEmpty()) {
+        return m_strName;
+    }
+    const char* word = nullptr;
+    switch (GetShapeID()) {
+        case Qarn::kShapeEllipse:
+            word = "Ellipse";
+            break;
+        case Qarn::kShapeRectangle:
+            word = "Rectangle";
+            break;
+        case Qarn::kShapeRoundRectangle:
+            word = "RoundRectangle";
+            break;
+        default:
+            return QStringLiteral("error");
+    }
+    return QStringLiteral("%1-%2-%3")
+        .arg(QString::fromLatin1(GetRuntimeClass()->m_lpszClassName), QString::fromLatin1(word))
+        .arg(int(GetID()));
+}

@@ -1,0 +1,44 @@
+#pragma once
+// A rectangle, rounded rectangle or ellipse, by its shape id. The rounded rectangle has one
+// handle more than the frame: its corner handle, which sets the size of the corner ellipse.
+
+#include "core/component.h"
+
+class CQarnRect : public CQarnComponent {
+    QARN_DECLARE_SERIAL(CQarnRect)
+
+public:
+    // The state the document reader fills: no corners, no shape id.
+    CQarnRect();
+    // A rectangle on that frame with corners of 16 units.
+    explicit CQarnRect(const RectF& rect);
+
+    void Serialize(CArchive& ar) override;
+    // The base copy, then the corner size.
+    void Copy(const CQarnRect* source);
+    CQarnComponent* Clone(CQarnLayer* layer) override;
+    BOOL CreateElements(RectF* rect) override;
+    void DrawTracker(CDC* dc, TrackerState state, float scale) override;
+    // None inside a group; the rounded rectangle adds its corner handle as the last one.
+    int GetHandleCount() const override;
+    PointF GetHandle(int handle, int transformed) const override;
+    Qt::CursorShape GetHandleCursor(int handle) const override;
+    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    // Sets the corner from an untransformed corner-handle position; other handles are ignored.
+    void SetHandle(int handle, PointF point);
+    // "<class>-Ellipse-<id>" and the like while the name is empty (not stored).
+    QString GetName() override;
+
+    bool IsRoundRect() const;
+    // The width and height of the ellipse whose quarters form the corners.
+    float GetCornerWidth() const { return m_fCornerWidth; }
+    float GetCornerHeight() const { return m_fCornerHeight; }
+    void SetCornerSize(float width, float height);
+
+private:
+    // The number of the corner handle (the last), 0 when there is none.
+    int CornerHandle() const;
+
+    float m_fCornerWidth = 0.0f;
+    float m_fCornerHeight = 0.0f;
+};
