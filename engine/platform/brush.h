@@ -6,6 +6,8 @@
 #include "platform/status.h"
 
 class QBrush;
+class QPainter;
+class QPainterPath;
 
 class Brush {
 public:
@@ -19,6 +21,10 @@ public:
     // Patterns fixed to the device: they ignore the world transform and start at the
     // rendering origin of the graphics they are drawn with.
     virtual bool IsDeviceAligned() const { return false; }
+    // Paints Qt has no brush for (path gradients, clamped textures) paint an area themselves,
+    // in the painter's current coordinates and within its clip.
+    virtual bool PaintsItself() const { return false; }
+    virtual void PaintArea(QPainter* /*painter*/, const QPainterPath& /*area*/) const {}
     Status GetLastStatus() const { return lastStatus_; }
 
 protected:

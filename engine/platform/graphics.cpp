@@ -13,6 +13,7 @@
 #include "platform/brush.h"
 #include "platform/dc.h"
 #include "platform/graphics_path.h"
+#include "platform/line_end_shapes.h"
 #include "platform/pen.h"
 #include "platform/region.h"
 
@@ -122,6 +123,10 @@ Status Graphics::Fill(const Brush* brush, const QPainterPath& path) {
     if (!Active()) {
         return Result(WrongState);
     }
+    if (brush->PaintsItself()) {
+        brush->PaintArea(painter_, path);
+        return Result(Ok);
+    }
     QBrush qbrush = brush->ToQBrush();
     if (brush->IsDeviceAligned()) {
         // Pattern space is device space shifted to the rendering origin.
@@ -138,6 +143,18 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
     }
     if (!Active()) {
         return Result(WrongState);
+    }
+    const Brush* paint = pen->GetBrush();
+    if (paint != nullptr && paint->PaintsItself()) {
+        // A paint Qt cannot stroke with fills the outline of the stroke instead.
+        QPainterPath outline = GraphicsPath::StrokeOutline(path, *pen);
+        if (pen->GetAlignment() == PenAlignmentInset && closedFigures) {
+            Pen wide(*pen);
+            wide.SetWidth(pen->GetWidth() * 2.0f);
+            outline = GraphicsPath::StrokeOutline(path, wide).intersected(path);
+        }
+        paint->PaintArea(painter_, outline);
+        return Result(Ok);
     }
     QPen qpen = pen->ToQPen();
     if (pen->GetBrush() != nullptr && pen->GetBrush()->IsDeviceAligned()) {
@@ -169,6 +186,24 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path) {
 Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {
     if (path == nullptr) {
         return Result(InvalidParameter);
+    }
+    if (pen != nullptr && pen->HasCustomCaps()) {
+        const LineEndShapes ends(*path, *pen);
+        Status status = Stroke(pen, ends.Line(), !ends.HasOpenFigures());
+        for (const QPainterPath& cap : ends.Fills()) {
+            if (status == Ok) {
+                status = Fill(pen->GetBrush(), cap);
+            }
+        }
+        for (const QPainterPath& cap : ends.Strokes()) {
+            if (status == Ok) {
+                Pen plain(*pen);
+                plain.SetLineCap(LineCapFlat, LineCapFlat, DashCapFlat);
+                plain.SetDashStyle(DashStyleSolid);
+                status = Stroke(&plain, cap, false);
+            }
+        }
+        return status;
     }
     return Stroke(pen, path->ToQPainterPath(), path->AllFiguresClosed());
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/custom_line_cap.h"
 #include "platform/solid_brush.h"
 
 namespace {
@@ -62,6 +63,8 @@ Pen::Pen(const Pen& other)
       dashOffset_(other.dashOffset_),
       startCap_(other.startCap_),
       endCap_(other.endCap_),
+      customStart_(other.customStart_),
+      customEnd_(other.customEnd_),
       lineJoin_(other.lineJoin_),
       miterLimit_(other.miterLimit_),
       alignment_(other.alignment_) {}
@@ -78,6 +81,8 @@ Pen& Pen::operator=(const Pen& other) {
         dashOffset_ = other.dashOffset_;
         startCap_ = other.startCap_;
         endCap_ = other.endCap_;
+        customStart_ = other.customStart_;
+        customEnd_ = other.customEnd_;
         lineJoin_ = other.lineJoin_;
         miterLimit_ = other.miterLimit_;
         alignment_ = other.alignment_;
@@ -189,18 +194,38 @@ std::vector<float> Pen::DashLengths() const {
 
 Status Pen::SetStartCap(LineCap cap) {
     startCap_ = cap;
+    customStart_.reset();
     return Result(Ok);
 }
 
 Status Pen::SetEndCap(LineCap cap) {
     endCap_ = cap;
+    customEnd_.reset();
     return Result(Ok);
 }
 
 Status Pen::SetLineCap(LineCap startCap, LineCap endCap, DashCap dashCap) {
-    startCap_ = startCap;
-    endCap_ = endCap;
+    SetStartCap(startCap);
+    SetEndCap(endCap);
     return SetDashCap(dashCap);
+}
+
+Status Pen::SetCustomStartCap(const CustomLineCap* cap) {
+    if (cap == nullptr) {
+        return Result(InvalidParameter);
+    }
+    customStart_ = std::make_shared<const CustomLineCap>(*cap);
+    startCap_ = LineCapCustom;
+    return Result(Ok);
+}
+
+Status Pen::SetCustomEndCap(const CustomLineCap* cap) {
+    if (cap == nullptr) {
+        return Result(InvalidParameter);
+    }
+    customEnd_ = std::make_shared<const CustomLineCap>(*cap);
+    endCap_ = LineCapCustom;
+    return Result(Ok);
 }
 
 Status Pen::SetLineJoin(LineJoin join) {

@@ -14,6 +14,7 @@
 #include "platform/status.h"
 
 class Brush;
+class CustomLineCap;
 class QPen;
 
 class Pen {
@@ -58,6 +59,13 @@ public:
     LineCap GetEndCap() const { return endCap_; }
     Status SetEndCap(LineCap cap);
     Status SetLineCap(LineCap startCap, LineCap endCap, DashCap dashCap);
+    // Shapes drawn at the ends of open figures (copies of the caps given); the end's cap
+    // becomes custom. A plain cap set afterwards drops the shape.
+    Status SetCustomStartCap(const CustomLineCap* cap);
+    Status SetCustomEndCap(const CustomLineCap* cap);
+    const CustomLineCap* GetCustomStartCap() const { return customStart_.get(); }
+    const CustomLineCap* GetCustomEndCap() const { return customEnd_.get(); }
+    bool HasCustomCaps() const { return customStart_ != nullptr || customEnd_ != nullptr; }
     LineJoin GetLineJoin() const { return lineJoin_; }
     Status SetLineJoin(LineJoin join);
     // The longest miter allowed, in pen widths from inner to outer corner.
@@ -83,6 +91,8 @@ private:
     float dashOffset_ = 0.0f;
     LineCap startCap_ = LineCapFlat;
     LineCap endCap_ = LineCapFlat;
+    std::shared_ptr<const CustomLineCap> customStart_;
+    std::shared_ptr<const CustomLineCap> customEnd_;
     LineJoin lineJoin_ = LineJoinMiter;
     float miterLimit_ = 10.0f;
     PenAlignment alignment_ = PenAlignmentCenter;

@@ -85,6 +85,17 @@ public:
 
     void Serialize(CArchive& ar) override;
 
+    // Paint of every kind. Colour modes 1 to 3 paint in their plain colours; mode 4 inverts
+    // and the brightness darkens both colours of hatches, textures and linear gradients; a
+    // path gradient keeps its stored colours. A picture that cannot be loaded gives no brush.
+    Brush* CreateBrush(RectF rect, GraphicsPath* path, int mode, int brightness) override;
+    // In the compatible look a path gradient first paints its outer colour where the path
+    // leaves the ellipse inscribed in the rectangle.
+    void FillPath(Graphics* graphics, GraphicsPath* path, RectF* rect, int brightness,
+                  int mode) override;
+    // The colour a path gradient ends in: colour 2 running to its edge, colour 1 to its centre.
+    Color GetOuterColor() const { return GetToCenter() ? GetColor1() : GetColor2(); }
+
 private:
     void SetStyleBit(DWORD bit, bool on) { style_ = on ? (style_ | bit) : (style_ & ~bit); }
     // The four blend bits exclude each other: setting one clears the other three.

@@ -1,10 +1,14 @@
 // Turning a pen property into pens and stroking paths with them.
 #include <memory>
 
+#include "core/configuration.h"
+
 #include "platform/brush.h"
 #include "platform/graphics.h"
 #include "platform/graphics_path.h"
 #include "platform/pen.h"
+#include "platform/solid_brush.h"
+#include "properties/arrow_property.h"
 #include "properties/basic_brush_property.h"
 #include "properties/pen_property.h"
 
@@ -84,12 +88,15 @@ std::vector<std::unique_ptr<Pen>> CQarnPenProperty::CreateLineStylePens(const Pe
 }
 
 void CQarnPenProperty::DrawPath(Graphics* graphics, GraphicsPath* path, RectF& bounds,
-                                CQarnArrowProperty* /*arrows*/, int brightness, unsigned long mode,
+                                CQarnArrowProperty* arrows, int brightness, unsigned long mode,
                                 CQarnBasicBrushProperty* paint) {
     if (graphics == nullptr || path == nullptr) {
         return;
     }
     std::unique_ptr<Pen> base(CreatePen(bounds, mode, brightness));
+    if (arrows != nullptr) {
+        arrows->SetArrowAnchors(base.get(), 0);
+    }
     std::vector<std::unique_ptr<Pen>> pens = CreateLineStylePens(*base);
 
     RectF paintRect = bounds;
@@ -98,13 +105,30 @@ void CQarnPenProperty::DrawPath(Graphics* graphics, GraphicsPath* path, RectF& b
     CQarnBasicBrushProperty* source = paint != nullptr ? paint : brush_;
     std::unique_ptr<Brush> brush(
         source != nullptr ? source->CreateBrush(paintRect, path, int(mode), brightness) : nullptr);
+    // In the compatible look a path-gradient stroke shows its outer colour where it leaves the
+    // ellipse of the paint rectangle.
+    const bool outerFirst =
+        brush && brush->GetType() == BrushTypePathGradient && Qarn::GetSVGCompatibility() >= 1100;
 
     for (size_t i = 0; i < pens.size(); ++i) {
         // The white line of a compound style stays white; the others carry the paint.
         const bool white = i == 1;
-        if (brush && !white) {
-            pens[i]->SetBrush(brush.get());
+        if (!brush || white) {
+            graphics->DrawPath(pens[i].get(), path);
+            continue;
         }
+        if (outerFirst) {
+            GraphicsPath ellipse;
+            ellipse.AddEllipse(paintRect);
+            const Color outer = source->GetToCenter() ? source->GetColor1() : source->GetColor2();
+            const SolidBrush outerBrush(outer);
+            const GraphicsState state = graphics->Save();
+            graphics->SetClip(&ellipse, CombineModeExclude);
+            pens[i]->SetBrush(&outerBrush);
+            graphics->DrawPath(pens[i].get(), path);
+            graphics->Restore(state);
+        }
+        pens[i]->SetBrush(brush.get());
         graphics->DrawPath(pens[i].get(), path);
     }
 }
