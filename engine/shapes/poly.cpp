@@ -135,7 +135,9 @@ void CQarnPoly::SetPointArray(std::vector<PointF> points) {
 }
 
 void CQarnPoly::AllocatePoint(int count) {
-    if (m_nPointCount <= GetAllocPoints() || count < 0) {
+    // Callers set the count they want and then ask for room: the count is held within the
+    // allocation here, so the wish is read from the argument.
+    if (count <= GetAllocPoints()) {
         return;
     }
     m_Points.assign(size_t(count), PointF());

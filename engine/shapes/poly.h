@@ -53,7 +53,7 @@ public:
     const PointF* GetPointArray() const { return m_Points.data(); }
     // Replaces the array; the allocation becomes its size and the count is clamped to it.
     void SetPointArray(std::vector<PointF> points);
-    // Only when the count exceeds the allocation: n points at (0, 0), count and allocation n.
+    // Only when n exceeds the allocation: n points at (0, 0), count and allocation n.
     void AllocatePoint(int count);
     void ClearPoint();
     // Appends the point unless it repeats the last one (within 0.0001 on both axes); a full

@@ -213,9 +213,11 @@ int CQarnPoly::Intersects(const CRect& rect, CView*) {
     CRect near = GetBoundRect(false);
     near.InflateRect(2, 2);
     CRect overlap;
-    // Rectangles that only touch do not meet: a 1 by 1 click rectangle still counts.
-    if (r.IsRectEmpty()) {
+    // A rectangle without extent on an axis tests the unit at its edge.
+    if (r.Width() == 0) {
         r.right = r.left + 1;
+    }
+    if (r.Height() == 0) {
         r.bottom = r.top + 1;
     }
     if (!overlap.IntersectRect(near, r)) {

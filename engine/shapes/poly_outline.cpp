@@ -58,6 +58,8 @@ void CQarnPolyOutline::Serialize(CArchive& ar) {
         ar << m_fOutlineWidth;
     } else {
         ar >> m_fOutlineWidth;
+        // The cached bounds were taken before the width was known.
+        SetBoundCache(GetBoundRect(false));
     }
 }
 

@@ -78,8 +78,10 @@ TEST(PolyDrawingTest, ClicksHitAThickStrokeNearItAndMissItFarAway) {
     // Beyond the stroke but inside the bounds, and far away.
     EXPECT_FALSE(line->Intersects(CRect(100, 108, 101, 109), nullptr));
     EXPECT_FALSE(line->Intersects(CRect(100, 180, 101, 181), nullptr));
-    // A selection rectangle across the line.
+    // A selection rectangle across the line, also one of no width, and an empty one on it.
     EXPECT_TRUE(line->Intersects(CRect(90, 50, 110, 150), nullptr));
+    EXPECT_TRUE(line->Intersects(CRect(100, 50, 100, 150), nullptr));
+    EXPECT_TRUE(line->Intersects(CRect(100, 102, 100, 102), nullptr));
 
     // Turned a quarter about its middle the stroke runs up and down.
     line->SetRotateAngle(90);

@@ -102,9 +102,15 @@ TEST(PolyPointsTest, StorageSettersKeepTheCountWithinTheAllocation) {
     poly.SetPointArray({{9, 9}});
     EXPECT_EQ(poly.GetPointCount(), 1);
 
-    // Allocation happens only when the count exceeds what is there.
-    poly.AllocatePoint(5);
+    // Room is made only for more points than there is room for, and the count follows.
+    poly.AllocatePoint(1);
     EXPECT_EQ(poly.GetAllocPoints(), 1);
+    EXPECT_POINT_NEAR(poly.GetPoint(1, 0), 9, 9, 0);
+    poly.SetPointCount(5);
+    poly.AllocatePoint(5);
+    EXPECT_EQ(poly.GetAllocPoints(), 5);
+    EXPECT_EQ(poly.GetPointCount(), 5);
+    EXPECT_POINT_NEAR(poly.GetPoint(1, 0), 0, 0, 0);
     poly.ClearPoint();
     EXPECT_EQ(poly.GetPointCount(), 0);
     EXPECT_EQ(poly.GetAllocPoints(), 0);
