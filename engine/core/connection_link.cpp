@@ -19,6 +19,12 @@ void CQarnConnectionLink::DropConnection(CQarnConnection*, CQarnComponent*) {}
 
 void CQarnConnectionLink::RecordPosition(CQarnConnection*) {}
 
+int CQarnConnectionLink::GetAnchorIndex(CQarnConnection*) const {
+    return 0;
+}
+
+void CQarnConnectionLink::SetAnchorIndex(CQarnConnection*, int) {}
+
 CQarnConnectionLink* CQarnConnectionLink::Get() {
     static CQarnConnectionLink fallback;
     return Installed != nullptr ? Installed : &fallback;

@@ -25,6 +25,10 @@ public:
     virtual void DropConnection(CQarnConnection* connection, CQarnComponent* component);
     // The connector remembers where it is before an edit.
     virtual void RecordPosition(CQarnConnection* connection);
+    // The number of the anchor (or poly point) the connection rests on; 0 when unknown.
+    virtual int GetAnchorIndex(CQarnConnection* connection) const;
+    // Moves the connection to another anchor number of the same component.
+    virtual void SetAnchorIndex(CQarnConnection* connection, int anchor);
 
     // The link in force; never null.
     static CQarnConnectionLink* Get();

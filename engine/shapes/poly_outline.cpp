@@ -1,0 +1,94 @@
+#include "shapes/poly_outline.h"
+
+#include <QPainterPath>
+
+#include "core/element.h"
+#include "core/layer.h"
+#include "platform/archive.h"
+#include "platform/dash_style.h"
+#include "platform/graphics_path.h"
+#include "platform/line_cap.h"
+#include "platform/line_join.h"
+#include "platform/pen.h"
+#include "properties/arrow_property.h"
+#include "properties/property_kinds.h"
+
+QARN_IMPLEMENT_SERIAL(CQarnPolyOutline, CQarnPoly, 0)
+
+namespace {
+
+constexpr float kOutlineFlatness = 0.25f;
+// The arrow-head kind both ends of a new outline get: the plain square line end.
+constexpr ArrowType kSquareEnd = ArrowType(1);
+
+}  // namespace
+
+CQarnPolyOutline::CQarnPolyOutline(const RectF& rect) : CQarnPoly(rect) {
+    SetClosed(true);
+    if (auto* arrow = dynamic_cast<CQarnArrowProperty*>(GetProperty(QARN_PROP_ARROW))) {
+        arrow->SetStartArrow(kSquareEnd);
+        arrow->SetEndArrow(kSquareEnd);
+    }
+}
+
+void CQarnPolyOutline::Copy(const CQarnPolyOutline* source) {
+    if (source == nullptr || source == this) {
+        return;
+    }
+    CQarnPoly::Copy(source);
+    m_dwDashStyle = source->m_dwDashStyle;
+    m_dwLineJoin = source->m_dwLineJoin;
+    m_dwLineCap = source->m_dwLineCap;
+    m_fOutlineWidth = source->m_fOutlineWidth;
+}
+
+CQarnComponent* CQarnPolyOutline::Clone(CQarnLayer* layer) {
+    auto* clone = new CQarnPolyOutline(GetRectF());
+    clone->ClearAllProperty();
+    clone->Copy(this);
+    if (layer != nullptr) {
+        layer->AddTail(clone);
+    }
+    return clone;
+}
+
+void CQarnPolyOutline::Serialize(CArchive& ar) {
+    CQarnPoly::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << m_fOutlineWidth;
+    } else {
+        ar >> m_fOutlineWidth;
+        // The cached bounds were taken before the width was known.
+        SetBoundCache(GetBoundRect(false));
+    }
+}
+
+BOOL CQarnPolyOutline::CreateElements(RectF* rect) {
+    if (!CQarnPoly::CreateElements(rect)) {
+        return FALSE;
+    }
+    GraphicsPath* path = GetElement(0)->GetPath();
+    Pen band(Color(Color::White), m_fOutlineWidth);
+    const LineCap cap = LineCap(m_dwLineCap);
+    band.SetLineCap(cap, cap, DashCap(m_dwLineCap));
+    band.SetDashStyle(DashStyle(m_dwDashStyle));
+    band.SetLineJoin(LineJoin(m_dwLineJoin));
+    path->Widen(&band, nullptr, kOutlineFlatness);
+    // Only the outer edge of the band is kept: overlapping pieces of the stroke (at sharp
+    // turns and where the line crosses itself) merge into one figure without inner edges.
+    QPainterPath merged = path->ToQPainterPath();
+    merged.setFillRule(Qt::WindingFill);
+    merged = merged.simplified();
+    GraphicsPath outline(merged);
+    outline.Flatten(nullptr, kOutlineFlatness);
+    outline.SetFillMode(path->GetFillMode());
+    *path = outline;
+    return TRUE;
+}
+
+CRect CQarnPolyOutline::GetBoundRect(bool withLabel) {
+    CRect bound = CQarnPoly::GetBoundRect(withLabel);
+    const int grow = int((m_fOutlineWidth + 1.0f) / 2.0f);
+    bound.InflateRect(grow, grow);
+    return bound;
+}
