@@ -26,6 +26,8 @@ constexpr double kLayoutPixels = 128.0;
 // the range of the layout's fixed-point numbers.
 constexpr double kUnboundedWidth = 1.0e7;
 constexpr double kEdgeTolerance = 0.01;
+// Font sizes in document units are kept within these bounds.
+constexpr double kLargestFont = 100000.0;
 
 // Fonts are resolved on a device of 72 dots per inch, so that a size in points is the size in
 // layout units: the layout knows nothing of the screen it may later be drawn on.
@@ -57,11 +59,19 @@ QString PrepareText(const QString& text) {
 CQarnTextLayout::CQarnTextLayout(const QString& text, const CQarnFontProperty& font, const RectF& r,
                                  BYTE xAlign, BYTE yAlign, DWORD formatFlags, BYTE trimming)
     : text_(text), rect_(r), formatFlags_(formatFlags), trimming_(trimming) {
+    // A rectangle or font size read from a damaged file must not reach the layout's
+    // fixed-point arithmetic: nothing finite to lay out in is a point at the origin.
+    if (!std::isfinite(rect_.X) || !std::isfinite(rect_.Y) || !std::isfinite(rect_.Width) ||
+        !std::isfinite(rect_.Height)) {
+        rect_ = RectF();
+    }
     Qarn::NormalizeRectF(rect_);
     const bool vertical = (formatFlags_ & Vertical) != 0;
     flow_ =
         vertical ? RectF(-rect_.Height / 2, -rect_.Width / 2, rect_.Height, rect_.Width) : rect_;
-    pixelSize_ = std::max(0.01, double(font.GetFontSize()) * kUnitsPerPoint);
+    const double points = double(font.GetFontSize());
+    pixelSize_ = std::isfinite(points) ? std::clamp(points * kUnitsPerPoint, 0.01, kLargestFont)
+                                       : 12.0 * kUnitsPerPoint;
     scale_ = kLayoutPixels / pixelSize_;
     if (text_.isEmpty()) {
         return;

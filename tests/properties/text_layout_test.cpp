@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QStringList>
+#include <cmath>
+#include <limits>
 
 #include "core/geometry_fixtures.h"
 #include "platform/font_mapper.h"
@@ -292,4 +294,29 @@ TEST(TextLayoutTest, ALongerTextDrawsOnlyInsideItsBox) {
     const QRect ink = DarkBounds(image);
     EXPECT_FALSE(ink.isEmpty());
     EXPECT_TRUE(QRect(50, 50, 60, 30).contains(ink));
+}
+
+TEST(TextLayoutTest, DamagedSizesAndRectanglesStillGiveFiniteMeasures) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const float sizes[] = {nan, inf, -5.0f, 0.0f, 1e30f};
+    for (float size : sizes) {
+        CQarnTextProperty text;
+        text.SetText(QStringLiteral("two\nlines"));
+        text.SetFontSize(size);
+        text.UpdateBounds(nullptr, RectF(0, 0, 100, 100));
+        const RectF p = text.GetPosition();
+        EXPECT_TRUE(std::isfinite(p.X) && std::isfinite(p.Width) && std::isfinite(p.Height))
+            << size;
+        // At least the two paragraphs; a huge font wraps every letter in the small box.
+        EXPECT_GE(text.GetBoxCount(), 2) << size;
+        EXPECT_LE(text.GetBoxCount(), 8) << size;
+    }
+    CQarnTextProperty text;
+    text.SetText(QStringLiteral("words"));
+    text.UpdateBounds(nullptr, RectF(nan, 0, inf, 10));
+    EXPECT_EQ(text.GetBoxCount(), 1);
+    EXPECT_TRUE(std::isfinite(text.GetTextBoxes()[0].X));
+    const CRect fitted = text.FitContent(nullptr, RectF(0, 0, inf, nan), 0);
+    EXPECT_GE(fitted.Width(), 4);
 }
