@@ -131,6 +131,74 @@ CQarnTextLayout::CQarnTextLayout(const QString& text, const CQarnFontProperty& f
         }
         line.setPosition(QPointF(pad + offset, top + line.y()));
     }
+    MarkCutText(qfont, option, across, room);
+}
+
+// With an ellipsis trimming, the last line that shows ends in an ellipsis when text is cut
+// off: lines below it or, without wrapping, the end of a line too long. The path ellipsis
+// keeps the line's start and end and leaves out its middle.
+void CQarnTextLayout::MarkCutText(const QFont& font, const QTextOption& option, BYTE across,
+                                  double room) {
+    if (trimming_ < 3 || trimming_ > 5 || (formatFlags_ & NoClip) != 0 || room <= 0) {
+        return;
+    }
+    int last = -1;
+    for (int i = 0; i < GetLineCount(); ++i) {
+        last = IsShown(i) ? i : last;
+    }
+    if (last < 0) {
+        return;
+    }
+    const QTextLine line = layout_->lineAt(last);
+    const QString prepared = layout_->text();
+    QString words = prepared.mid(line.textStart(), line.textLength());
+    while (!words.isEmpty() && (words.back() == QChar::LineSeparator || words.back() == u' ')) {
+        words.chop(1);
+    }
+    const QString rest = prepared.mid(line.textStart() + line.textLength()).trimmed();
+    const bool linesCut = !rest.isEmpty();
+    if (!linesCut && line.naturalTextWidth() <= room) {
+        return;
+    }
+    const QFontMetricsF metrics(font, ReferenceDevice());
+    const QChar ellipsis(0x2026);
+    QString shown;
+    if (trimming_ == 5) {
+        shown = metrics.elidedText(words, Qt::ElideMiddle, room);
+        if (linesCut && shown == words) {
+            shown = metrics.elidedText(words + ellipsis, Qt::ElideMiddle, room);
+        }
+    } else if (linesCut && metrics.horizontalAdvance(words + ellipsis) <= room) {
+        shown = words + ellipsis;
+    } else {
+        // Forced to elide: more text follows than the line can hold.
+        shown =
+            metrics.elidedText(words + QString(prepared.size() + 1, u'x'), Qt::ElideRight, room);
+        if (trimming_ == 4) {
+            // Word trimming gives up the word the ellipsis would cut into.
+            const qsizetype space = shown.lastIndexOf(u' ');
+            if (space > 0) {
+                shown = shown.left(space) + ellipsis;
+            }
+        }
+    }
+    cut_ = std::make_unique<QTextLayout>(shown, font, ReferenceDevice());
+    QTextOption single = option;
+    single.setWrapMode(QTextOption::NoWrap);
+    cut_->setTextOption(single);
+    cut_->beginLayout();
+    QTextLine cutLine = cut_->createLine();
+    cutLine.setLeadingIncluded(true);
+    cutLine.setLineWidth(kUnboundedWidth);
+    cut_->endLayout();
+    double offset = 0;
+    if (across == 1) {
+        offset = (room - cutLine.naturalTextWidth()) / 2;
+    } else if (across == 2) {
+        offset = room - cutLine.naturalTextWidth();
+    }
+    cutLine.setPosition(QPointF(Padding() * scale_ + offset, line.y()));
+    cutIndex_ = last;
 }
 
 CQarnTextLayout::~CQarnTextLayout() = default;
@@ -261,7 +329,9 @@ QPainterPath CQarnTextLayout::GetOutline() const {
             continue;
         }
         const QTextLine line = layout_->lineAt(i);
-        for (const QGlyphRun& run : line.glyphRuns()) {
+        // A line cut short shows its shortened form.
+        const QTextLine shown = i == cutIndex_ ? cut_->lineAt(0) : line;
+        for (const QGlyphRun& run : shown.glyphRuns()) {
             const QRawFont raw = run.rawFont();
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
@@ -269,11 +339,11 @@ QPainterPath CQarnTextLayout::GetOutline() const {
                 outline.addPath(raw.pathForGlyph(glyphs[g]).translated(positions[g]));
             }
         }
-        const double width = line.naturalTextWidth();
+        const double width = shown.naturalTextWidth();
         if (width <= 0) {
             continue;
         }
-        const double x = line.naturalTextRect().left();
+        const double x = shown.naturalTextRect().left();
         const double baseline = line.y() + line.ascent();
         const double thickness = std::max(metrics.lineWidth(), kLayoutPixels / 20);
         if (font.underline()) {

@@ -18,9 +18,11 @@
 class Brush;
 class CQarnFontProperty;
 class Graphics;
+class QFont;
 class QPainterPath;
 class QRectF;
 class QTextLayout;
+class QTextOption;
 
 class CQarnTextLayout {
 public:
@@ -28,7 +30,8 @@ public:
     enum : DWORD { RightToLeft = 0x1, Vertical = 0x2, NoWrap = 0x1000, NoClip = 0x4000 };
 
     // Lays out the text in r (normalised here). A zero width does not wrap; a zero height
-    // does not clip vertically. A trimming other than 0 shows only whole lines.
+    // does not clip vertically. A trimming other than 0 shows only whole lines; the
+    // ellipsis trimmings (3 to 5) end the last line shown with an ellipsis when text is cut off.
     CQarnTextLayout(const QString& text, const CQarnFontProperty& font, const RectF& r, BYTE xAlign,
                     BYTE yAlign, DWORD formatFlags, BYTE trimming);
     ~CQarnTextLayout();
@@ -61,6 +64,7 @@ private:
     QRectF FromLayout(const QRectF& layoutBox) const;
     bool IsShown(int line) const;
     double Padding() const;
+    void MarkCutText(const QFont& font, const QTextOption& option, BYTE across, double room);
 
     QString text_;
     RectF rect_;
@@ -71,4 +75,7 @@ private:
     double pixelSize_ = 0;
     double scale_ = 1;
     std::unique_ptr<QTextLayout> layout_;
+    // The last line shown, shortened with an ellipsis, and its index (-1 when none is).
+    std::unique_ptr<QTextLayout> cut_;
+    int cutIndex_ = -1;
 };

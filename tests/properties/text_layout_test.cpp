@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainterPath>
 #include <QStringList>
 #include <cmath>
 #include <limits>
@@ -319,4 +320,26 @@ TEST(TextLayoutTest, DamagedSizesAndRectanglesStillGiveFiniteMeasures) {
     EXPECT_TRUE(std::isfinite(text.GetTextBoxes()[0].X));
     const CRect fitted = text.FitContent(nullptr, RectF(0, 0, inf, nan), 0);
     EXPECT_GE(fitted.Width(), 4);
+}
+
+TEST(TextLayoutTest, EllipsisTrimmingEndsTheLastShownLineWhenTextIsCut) {
+    CQarnFontProperty font;
+    const RectF box(0, 0, 200, kEm * 1.15f * 1.5f);
+    auto inkWidth = [&](const QString& words, BYTE trimming, DWORD flags) {
+        CQarnTextLayout layout(words, font, box, 0, 0, flags, trimming);
+        return layout.GetOutline().boundingRect().width();
+    };
+    const QString two = QStringLiteral("one\ntwo");
+    // Whole lines only, and the ellipsis after "one" says that more follows.
+    EXPECT_GT(inkWidth(two, 3, 0), inkWidth(two, 1, 0) + 5);
+    EXPECT_NEAR(inkWidth(QStringLiteral("one"), 3, 0), inkWidth(two, 1, 0), 0.01);
+    // A line too long for the box without wrapping is cut to the box, ellipsis included.
+    const QString wide = QStringLiteral("a line of words much wider than its box is");
+    const double cut = inkWidth(wide, 3, CQarnTextLayout::NoWrap);
+    EXPECT_LE(cut, 200 - 2 * kPad + 0.5);
+    EXPECT_GT(cut, 150);
+    EXPECT_LE(inkWidth(wide, 4, CQarnTextLayout::NoWrap), cut + 0.01);
+    EXPECT_LE(inkWidth(wide, 5, CQarnTextLayout::NoWrap), 200 - 2 * kPad + 0.5);
+    // Without trimming the long line is only clipped by drawing.
+    EXPECT_GT(inkWidth(wide, 0, CQarnTextLayout::NoWrap), 200);
 }
