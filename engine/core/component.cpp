@@ -6,6 +6,7 @@
 #include "core/default_properties.h"
 #include "core/effect_cache.h"
 #include "core/element.h"
+#include "core/label_facet.h"
 #include "core/layer.h"
 #include "core/notification_messages.h"
 #include "core/shadow_facet.h"
@@ -478,6 +479,10 @@ void CQarnComponent::Remove() {
 
 void CQarnComponent::RecordlastPosition() {
     DropEffectCache();
+    // A drag starts here: the label keeps where it was, to move from there.
+    if (CQarnLabelFacet* label = GetLabelFacet()) {
+        label->UpdateLastRect();
+    }
     CQarnConnectionLink* link = CQarnConnectionLink::Get();
     for (CQarnConnection* connection : m_Connections) {
         link->RecordPosition(connection);

@@ -29,6 +29,7 @@ class CQarnPenProperty;
 class CQarnProperty;
 class CQarnShadowProperty;
 class CQarnTextProperty;
+class CQarnTipProperty;
 class CVariant;
 class CDocument;
 class CView;
@@ -169,6 +170,7 @@ public:
     CQarnTextProperty* GetTextProperty() const;
     CQarnLabelProperty* GetLabelProperty() const;
     CQarnShadowProperty* GetShadowProperty() const;
+    CQarnTipProperty* GetTipProperty() const;
     virtual bool HasArrow() const;
     // Unlinks the property and drops this component's reference; null is ignored.
     void RemoveProperty(CQarnProperty* property);
@@ -221,6 +223,10 @@ public:
     virtual void SetTextColor(const DWORD& colorref);
     virtual CCharFormat GetCharFormat() const;
     virtual void SetCharFormat(const CCharFormat& format, CView* view);
+    // The tool-tip text: the tip property's, empty without one.
+    QString GetTipText() const;
+    // Makes the tool-tip text the given one, attaching a tip property when there is none.
+    void SetTipText(const QString& text);
 
     // Connections that end on this component (owned by their connectors).
     void AddConnection(CQarnConnection* connection);

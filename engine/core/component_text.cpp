@@ -1,8 +1,9 @@
-// The component's forwarders to its text property.
+// The component's forwarders to its text and tip properties.
 #include "core/component.h"
 #include "platform/char_format.h"
 #include "properties/basic_brush_property.h"
 #include "properties/text_property.h"
+#include "properties/tip_property.h"
 
 QString CQarnComponent::GetText() const {
     CQarnTextProperty* text = GetTextProperty();
@@ -47,4 +48,21 @@ void CQarnComponent::SetCharFormat(const CCharFormat& format, CView* view) {
     if (CQarnTextProperty* text = GetTextProperty()) {
         text->SetCharFormat(format, view);
     }
+}
+
+CQarnTipProperty* CQarnComponent::GetTipProperty() const {
+    return dynamic_cast<CQarnTipProperty*>(GetProperty(QARN_PROP_TIP));
+}
+
+QString CQarnComponent::GetTipText() const {
+    CQarnTipProperty* tip = GetTipProperty();
+    return tip ? tip->GetText() : QString();
+}
+
+void CQarnComponent::SetTipText(const QString& text) {
+    if (CQarnTipProperty* tip = GetTipProperty()) {
+        tip->SetText(text);
+        return;
+    }
+    AddProperty(new CQarnTipProperty(text));
 }

@@ -16,6 +16,8 @@ public:
     virtual void SetRectF(const RectF& rect) = 0;
     virtual CRect GetBoundRect() const = 0;
     virtual void Draw(Graphics* graphics) = 0;
+    // Remembers the rectangle as it is when a drag begins.
+    virtual void UpdateLastRect() = 0;
     virtual PointF GetCenterPointF() const {
         RectF r = GetRectF();
         return PointF(r.X + r.Width / 2, r.Y + r.Height / 2);

@@ -1,15 +1,20 @@
 #include "properties/label_property.h"
 
+#include <QPainter>
 #include <cmath>
 
+#include "core/configuration.h"
 #include "core/conversions.h"
+#include "core/custom_config.h"
 #include "core/rect_geometry.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
+#include "platform/dc.h"
 #include "platform/graphics.h"
+#include "platform/pen.h"
 #include "platform/solid_brush.h"
 #include "properties/font_property.h"
-#include "properties/text_layout_format.h"
+#include "properties/text_layout.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnLabelProperty, CQarnProperty, 0)
 
@@ -111,10 +116,25 @@ void CQarnLabelProperty::Draw(Graphics* graphics) {
     if (graphics == nullptr || m_strText.isEmpty()) {
         return;
     }
+    const SolidBrush brush(m_Color);
+    const CQarnTextLayout layout(m_strText, *m_pFont, m_rect, m_nXAlign, m_nYAlign, m_nFormatFlags,
+                                 m_nTrimming);
+    layout.Draw(graphics, &brush, Qarn::GetConfig()->m_nAntialiase != 0);
+}
+
+void CQarnLabelProperty::DrawOutline(CDC* dc) {
+    if (dc == nullptr || dc->GetPainter() == nullptr) {
+        return;
+    }
     RectF box = m_rect;
     Qarn::NormalizeRectF(box);
-    const SolidBrush brush(m_Color);
-    Qarn::DrawLaidOutText(graphics, m_strText, Qarn::FontForDocumentUnits(*m_pFont, graphics), box,
-                          Qarn::TextLayoutFlags(m_nXAlign, m_nYAlign, m_nFormatFlags),
-                          m_nFormatFlags, &brush);
+    QPainter* painter = dc->GetPainter();
+    painter->save();
+    // Drawn twice, the feedback undoes itself.
+    painter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    Graphics graphics(dc);
+    Pen dotted(Color(Color::White), 0.0f);
+    dotted.SetDashStyle(DashStyleDot);
+    graphics.DrawRectangle(&dotted, box);
+    painter->restore();
 }

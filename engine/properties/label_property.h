@@ -11,6 +11,7 @@
 #include "properties/property.h"
 #include "properties/property_kinds.h"
 
+class CDC;
 class CQarnFontProperty;
 
 class CQarnLabelProperty : public CQarnProperty, public CQarnLabelFacet {
@@ -36,12 +37,15 @@ public:
     RectF GetRectF() const override { return m_rect; }
     void SetRectF(const RectF& rect) override { m_rect = rect; }
     RectF GetLastRect() const { return m_lastRect; }
-    void UpdateLastRect() { m_lastRect = m_rect; }
+    // Keeps the rectangle as it was when a drag began.
+    void UpdateLastRect() override { m_lastRect = m_rect; }
     PointF GetCenterPointF() const override;
     // The integer rectangle the label covers.
     CRect GetBoundRect() const override;
     // The text in the label's font and colour, laid out in its rectangle.
     void Draw(Graphics* graphics) override;
+    // The rectangle as dotted inverting feedback while the label is dragged.
+    void DrawOutline(CDC* dc);
 
     BYTE GetStringTrimming() const { return m_nTrimming; }
     void SetStringTrimming(BYTE trimming) { m_nTrimming = trimming; }

@@ -1,8 +1,8 @@
 #include "properties/text_property.h"
 
-#include <QPainter>
 #include <memory>
 
+#include "core/component.h"
 #include "core/configuration.h"
 #include "core/custom_config.h"
 #include "core/rect_geometry.h"
@@ -13,7 +13,7 @@
 #include "properties/basic_brush_property.h"
 #include "properties/brush_property.h"
 #include "properties/embedded_brush.h"
-#include "properties/text_layout_format.h"
+#include "properties/text_layout.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnTextProperty, CQarnFontProperty, 0)
 
@@ -161,28 +161,31 @@ void CQarnTextProperty::Serialize(CArchive& ar) {
     m_bLayoutValid = false;
 }
 
+std::unique_ptr<CQarnTextLayout> CQarnTextProperty::CreateLayout(const RectF& r,
+                                                                 DWORD extraFlags) const {
+    return std::make_unique<CQarnTextLayout>(m_strText, *this, r, m_nXAlign, m_nYAlign,
+                                             m_dwFormatFlags | extraFlags, m_nTrimming);
+}
+
 void CQarnTextProperty::Draw(Graphics* graphics, const RectF& r, CQarnBasicBrushProperty* paint) {
     if (graphics == nullptr || m_strText.isEmpty()) {
         return;
     }
     RectF box = r;
     Qarn::NormalizeRectF(box);
-    const QFont font = Qarn::FontForDocumentUnits(*this, graphics);
-    const int flags = Qarn::TextLayoutFlags(m_nXAlign, m_nYAlign, m_dwFormatFlags);
     CQarnBasicBrushProperty* brush = paint ? paint : m_pBrush;
     if (brush == nullptr) {
         return;
-    }
-    if (QPainter* painter = graphics->GetPainter()) {
-        painter->setRenderHint(QPainter::TextAntialiasing, Qarn::GetConfig()->m_nAntialiase != 0);
     }
     std::unique_ptr<Brush> fill(brush->CreateBrush(box, nullptr, 0, 100));
     if (!fill) {
         return;
     }
+    const std::unique_ptr<CQarnTextLayout> layout = CreateLayout(box);
+    const bool antialias = Qarn::GetConfig()->m_nAntialiase != 0;
     const bool pathGradient = brush->GetBrushType() == CQarnBrushProperty::PathGradient;
     if (!pathGradient || Qarn::GetSVGCompatibility() < 1100) {
-        Qarn::DrawLaidOutText(graphics, m_strText, font, box, flags, m_dwFormatFlags, fill.get());
+        layout->Draw(graphics, fill.get(), antialias);
         return;
     }
     // A radial fill covers only the ellipse inscribed in the box: outside it the text takes
@@ -193,7 +196,95 @@ void CQarnTextProperty::Draw(Graphics* graphics, const RectF& r, CQarnBasicBrush
     ellipse.AddEllipse(box);
     const GraphicsState state = graphics->Save();
     graphics->SetClip(&ellipse, CombineModeExclude);
-    Qarn::DrawLaidOutText(graphics, m_strText, font, box, flags, m_dwFormatFlags, &outerBrush);
+    layout->Draw(graphics, &outerBrush, antialias);
     graphics->Restore(state);
-    Qarn::DrawLaidOutText(graphics, m_strText, font, box, flags, m_dwFormatFlags, fill.get());
+    layout->Draw(graphics, fill.get(), antialias);
+}
+
+namespace {
+
+bool IsLeadingBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool IsTrailingBlank(QChar c) {
+    return IsLeadingBlank(c) || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+}  // namespace
+
+void CQarnTextProperty::UpdateBounds(CView*, RectF r) {
+    m_rcPosition = CreateLayout(r)->GetBoundRect(false);
+    if (m_bLayoutValid) {
+        return;
+    }
+    // Every line counts here, also those the rectangle clips away.
+    const std::unique_ptr<CQarnTextLayout> layout = CreateLayout(r, CQarnTextLayout::NoClip);
+    QList<RectF> boxes;
+    QList<CQarnCharRange> ranges;
+    for (int line = 0; line < layout->GetLineCount(); ++line) {
+        CQarnCharRange range = layout->GetLineRange(line);
+        int end = range.first + range.length;
+        while (end > range.first && IsTrailingBlank(m_strText.at(end - 1))) {
+            --end;
+        }
+        while (range.first < end && IsLeadingBlank(m_strText.at(range.first))) {
+            ++range.first;
+        }
+        range.length = end - range.first;
+        ranges.append(range);
+        boxes.append(layout->MeasureRange(line, range.first, range.length));
+    }
+    SetLayout(boxes, ranges);
+}
+
+void CQarnTextProperty::UpdateBounds(CQarnComponent* component) {
+    if (component != nullptr) {
+        UpdateBounds(nullptr, component->GetTextPosition());
+    }
+}
+
+RectF CQarnTextProperty::GetBoundRect(Graphics*, const RectF& r) const {
+    return CreateLayout(r)->GetBoundRect(false);
+}
+
+int CQarnTextProperty::TextLen(CDC*, const RectF& r) const {
+    return int(GetBoundRect(nullptr, r).Width);
+}
+
+int CQarnTextProperty::MaxHeight(CDC*, const RectF& r) const {
+    return int(GetBoundRect(nullptr, r).Height);
+}
+
+CRect CQarnTextProperty::FitContent(CView*, const RectF& r, int direction) const {
+    constexpr float kGrowth = 1000.0f;
+    RectF area = r;
+    if (direction == 0 || direction == 1) {
+        area.X -= kGrowth;
+        area.Width += 2 * kGrowth;
+    }
+    if (direction == 0 || direction == 2) {
+        area.Y -= kGrowth;
+        area.Height += 2 * kGrowth;
+    }
+    int width = TextLen(nullptr, area);
+    int height = MaxHeight(nullptr, area);
+    if (width == 0) {
+        // Room for the caret of an empty text.
+        width = 4;
+        height = 9;
+    }
+    CRect box(int(r.X), int(r.Y), int(r.X + r.Width), int(r.Y + r.Height));
+    if (box.left >= box.right) {
+        box.left = box.right + width + 4;
+    } else {
+        box.right = box.left + width + 4;
+    }
+    if (box.top >= box.bottom) {
+        box.top = box.bottom + height + 2;
+    } else {
+        box.bottom = box.top + height + 2;
+    }
+    box.NormalizeRect();
+    return box;
 }

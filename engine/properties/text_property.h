@@ -5,18 +5,19 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 
 #include "core/text_facet.h"
 #include "platform/color.h"
+#include "platform/crect.h"
 #include "platform/rect_f.h"
+#include "properties/char_range.h"
 #include "properties/font_property.h"
 
+class CDC;
 class CQarnBasicBrushProperty;
-
-struct CQarnCharRange {
-    int first = 0;
-    int length = 0;
-};
+class CQarnComponent;
+class CQarnTextLayout;
 
 class CQarnTextProperty : public CQarnFontProperty, public CQarnTextFacet {
     QARN_DECLARE_SERIAL(CQarnTextProperty)
@@ -81,6 +82,24 @@ public:
     void SetPosition(const RectF& r) { m_rcPosition = r; }
     // Stores a measured layout and marks it valid.
     void SetLayout(const QList<RectF>& boxes, const QList<CQarnCharRange>& ranges);
+
+    // Measures the text laid out in r into the position; when the layout is not valid, also
+    // finds its lines (clipped or not), one character range per line without its leading
+    // blanks and trailing blanks and line ends, and each range's box. Measuring does not
+    // depend on the view: sizes are document units on every device.
+    void UpdateBounds(CView* view, RectF r);
+    // The same for the component's text rectangle.
+    void UpdateBounds(CQarnComponent* component);
+    // The box the text takes in r; an empty box at the centre of r for an empty text.
+    RectF GetBoundRect(Graphics* graphics, const RectF& r) const;
+    // The width and the height of that box in whole units.
+    int TextLen(CDC* dc, const RectF& r) const;
+    int MaxHeight(CDC* dc, const RectF& r) const;
+    // A box around r that holds the text, measured in r grown by 1000 on every side
+    // (direction 0), sideways only (1) or up and down only (2).
+    CRect FitContent(CView* view, const RectF& r, int direction) const;
+    // The layout this text gets in r, as it is drawn and measured.
+    std::unique_ptr<CQarnTextLayout> CreateLayout(const RectF& r, DWORD extraFlags = 0) const;
 
     // The text laid out in r and painted with `paint`, else with the colour brush.
     void Draw(Graphics* graphics, const RectF& r, CQarnBasicBrushProperty* paint) override;

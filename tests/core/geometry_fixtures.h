@@ -130,6 +130,7 @@ class TestLabel : public CQarnProperty, public CQarnLabelFacet {
 public:
     explicit TestLabel(const RectF& r) : CQarnProperty(QARN_PROP_LABEL), rect(r) {}
     RectF rect;
+    RectF lastRect;
     int draws = 0;
     Matrix transformAtDraw;
 
@@ -142,6 +143,7 @@ public:
         ++draws;
         g->GetTransform(&transformAtDraw);
     }
+    void UpdateLastRect() override { lastRect = rect; }
 };
 
 class TestShadow : public CQarnProperty, public CQarnShadowFacet {

@@ -87,3 +87,57 @@ TEST(TextDrawingTest, AShadowIsDrawnOffsetBehindTheShape) {
     c.SetDrawShadow(false);
     EXPECT_EQ(qGray(Render(c).pixel(120, 120)), 255);
 }
+
+TEST(TextDrawingTest, TheTextOfAnUnfilledShadowedShapeCastsAShadowToo) {
+    auto c = WordsOnly(RectF(20, 20, 120, 40));
+    auto* text = new CQarnTextProperty();
+    text->SetText(QStringLiteral("WWW"));
+    text->SetFontSize(20);
+    c->AddProperty(text);
+    auto* shadow = new CQarnShadowProperty();
+    shadow->SetColor1(Color(0xFFFF0000u));
+    shadow->SetXOffset(35);
+    shadow->SetYOffset(35);  // style 0: 40 right and down
+    c->AddProperty(shadow);
+    QImage image = Render(*c);
+    int black = 0, red = 0, redInFrame = 0;
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qGray(p) < 60) {
+                ++black;
+            } else if (qRed(p) > 200 && qGreen(p) < 60) {
+                ++red;
+                redInFrame += (y < 60) ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GT(black, 50);
+    EXPECT_GT(red, 50);
+    EXPECT_EQ(redInFrame, 0);  // the shadow's words lie in the shadow's place
+}
+
+TEST(TextDrawingTest, TextInARotatedFrameShowsWhereItsMeasuredBoxesTurnTo) {
+    auto c = WordsOnly(RectF(40, 80, 120, 40));
+    auto* text = new CQarnTextProperty();
+    text->SetText(QStringLiteral("MMMM"));
+    c->AddProperty(text);
+    c->SetRotateAngle(90);
+    c->UpdateRotateCenter();
+    c->ResetPath();
+    text->UpdateBounds(c.get());
+    ASSERT_EQ(text->GetBoxCount(), 1);
+    // The box of the line, turned with the component about its centre (100, 100).
+    const RectF box = text->GetTextBoxes()[0];
+    PointF corners[2] = {PointF(box.X, box.Y), PointF(box.X + box.Width, box.Y + box.Height)};
+    c->TransformPoints(corners, 2);
+    const QRect turned =
+        QRectF(QPointF(corners[0].X, corners[0].Y), QPointF(corners[1].X, corners[1].Y))
+            .normalized()
+            .toAlignedRect()
+            .adjusted(-2, -2, 2, 2);
+    const QImage image = Render(*c);
+    const int inside = DarkPixels(image, turned);
+    EXPECT_GT(inside, 50);
+    EXPECT_EQ(DarkPixels(image, QRect(0, 0, 200, 200)), inside);
+}
