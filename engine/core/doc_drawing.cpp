@@ -97,7 +97,7 @@ void CQarnDoc::Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, 
     }
     const CCustomConfig* config = Qarn::GetConfig();
     const RectF paper(0, 0, float(page->GetWidth()), float(page->GetHeight()));
-    const SolidBrush white(Color(Color::White));
+    const SolidBrush white{Color(Color::White)};
     graphics->FillRectangle(&white, paper);
     if (config->m_nDrawBackground != 0) {
         page->DrawBkGround(graphics);
@@ -105,7 +105,7 @@ void CQarnDoc::Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, 
     if (config->m_nShowLayerInfo != 0 && page->GetCurrentLayer() != nullptr) {
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPixelSize(12);
-        const SolidBrush red(Color(Color::Red));
+        const SolidBrush red{Color(Color::Red)};
         graphics->DrawString(QStringLiteral("Layer: %1").arg(page->GetCurrentLayer()->GetName()),
                              font, RectF(4, 2, paper.Width - 8, 16), Qt::AlignLeft | Qt::AlignTop,
                              &red);

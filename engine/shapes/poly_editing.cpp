@@ -279,7 +279,7 @@ void CQarnPoly::DrawTracker(CDC* dc, TrackerState state, float scale) {
     if (state == TrackerEditing) {
         Graphics graphics(dc);
         graphics.SetSmoothingMode(SmoothingModeHighSpeed);
-        SolidBrush black(Color(Color::Black));
+        SolidBrush black{Color(Color::Black)};
         Pen white(Color(Color::White), 1.0f);
         const float half = 2.0f * scale;
         for (int i = 1; i <= GetPointCount(); ++i) {

@@ -42,7 +42,7 @@ public:
 
 // Fills the whole canvas red through whatever clip is set.
 void FillAll(Graphics& g) {
-    SolidBrush red(Color(Color::Red));
+    SolidBrush red{Color(Color::Red)};
     Matrix current = g.GetTransform();
     g.ResetTransform();
     g.FillRectangle(&red, RectF(-10, -10, 200, 200));
@@ -55,7 +55,7 @@ TEST(GraphicsTest, FillsAndStrokesLandOnTheirPixels) {
     QImage image = Canvas();
     {
         Graphics g(&image);
-        SolidBrush red(Color(Color::Red));
+        SolidBrush red{Color(Color::Red)};
         g.FillRectangle(&red, RectF(10, 10, 20, 20));
         Pen blue(Color(0xFF0000FFu), 4);
         g.DrawLine(&blue, 50, 50, 90, 50);
@@ -74,7 +74,7 @@ TEST(GraphicsTest, TheWorldTransformAgreesWithTheMatrixMapping) {
     {
         Graphics g(&image);
         g.SetTransform(&m);
-        SolidBrush red(Color(Color::Red));
+        SolidBrush red{Color(Color::Red)};
         g.FillRectangle(&red, RectF(70, 20, 4, 4));  // a small square around (72, 22)
         Matrix back;
         g.GetTransform(&back);
@@ -90,7 +90,7 @@ TEST(GraphicsTest, TheWorldTransformAgreesWithTheMatrixMapping) {
         Graphics g(&second);
         g.TranslateTransform(50, 0);
         g.ScaleTransform(2, 2);  // acts before the translation
-        SolidBrush red(Color(Color::Red));
+        SolidBrush red{Color(Color::Red)};
         g.FillRectangle(&red, RectF(5, 5, 2, 2));  // lands at (60..64, 10..14)
     }
     EXPECT_EQ(second.pixel(62, 12), kRed);
@@ -158,7 +158,7 @@ TEST(GraphicsTest, TheClipStaysWhereItWasSetWhenTheTransformChanges) {
         RectF bounds;
         g.GetClipBounds(&bounds);
         EXPECT_NEAR(bounds.X, 40, 1e-3);
-        SolidBrush red(Color(Color::Red));
+        SolidBrush red{Color(Color::Red)};
         g.FillRectangle(&red, RectF(0, 0, 100, 100));
         GraphicsPath round;
         round.AddEllipse(RectF(70, 70, 20, 20));
@@ -217,7 +217,7 @@ TEST(GraphicsTest, SmoothingDecidesWhetherEdgesBlend) {
         QImage image = Canvas();
         Graphics g(&image);
         g.SetSmoothingMode(mode);
-        SolidBrush black(Color(Color::Black));
+        SolidBrush black{Color(Color::Black)};
         const PointF triangle[3] = {{0, 0}, {100, 0}, {0, 100}};
         g.FillPolygon(&black, triangle, 3);
         int partial = 0;
@@ -275,7 +275,7 @@ TEST(GraphicsTest, ABorrowedPainterKeepsItsMappingAndGetsItsStateBack) {
         g.ScaleTransform(2, 2);
         g.SetClip(RectF(0, 0, 20, 20));
         g.ResetTransform();  // back to the mapping, not to the device
-        SolidBrush red(Color(Color::Red));
+        SolidBrush red{Color(Color::Red)};
         g.FillRectangle(&red, RectF(0, 0, 10, 10));
     }
     EXPECT_EQ(painter.worldTransform(), QTransform::fromTranslate(50, 50));
@@ -292,7 +292,7 @@ TEST(GraphicsTest, DrawsOnPdfWritersAndWidgetsToo) {
         QPdfWriter writer(&buffer);
         Graphics g(&writer);
         ASSERT_EQ(g.GetLastStatus(), Ok);
-        SolidBrush red(Color(Color::Red));
+        SolidBrush red{Color(Color::Red)};
         EXPECT_EQ(g.FillRectangle(&red, RectF(100, 100, 500, 500)), Ok);
     }
     EXPECT_TRUE(buffer.data().startsWith("%PDF"));
@@ -301,7 +301,7 @@ TEST(GraphicsTest, DrawsOnPdfWritersAndWidgetsToo) {
     protected:
         void paintEvent(QPaintEvent*) override {
             Graphics g(static_cast<QPaintDevice*>(this));
-            SolidBrush red(Color(Color::Red));
+            SolidBrush red{Color(Color::Red)};
             g.FillRectangle(&red, RectF(0, 0, 10, 10));
         }
     };
@@ -312,7 +312,7 @@ TEST(GraphicsTest, DrawsOnPdfWritersAndWidgetsToo) {
     EXPECT_NE(shot.pixel(15, 15), kRed);
 
     Graphics nowhere(static_cast<QPainter*>(nullptr));
-    SolidBrush red(Color(Color::Red));
+    SolidBrush red{Color(Color::Red)};
     EXPECT_EQ(nowhere.FillRectangle(&red, RectF(0, 0, 1, 1)), WrongState);
 }
 
@@ -325,7 +325,7 @@ TEST(GraphicsTest, ImagesAndTextAreDrawnIntoTheirRectangles) {
         g.DrawImage(&tile, RectF(10, 10, 20, 20));
         g.Clear(Color(0xFF00FF00u));
         g.DrawImage(&tile, RectF(40, 40, 20, 20));
-        SolidBrush black(Color(Color::Black));
+        SolidBrush black{Color(Color::Black)};
         QFont font;
         font.setPixelSize(20);
         g.DrawString(QStringLiteral("W"), font, RectF(0, 70, 40, 30), Qt::AlignCenter, &black);

@@ -24,7 +24,7 @@ TEST(PenTest, NamedDashStylesAreMeasuredInPenWidths) {
 }
 
 TEST(PenTest, CustomPatternsMustBePositiveAndOddOnesAreSpelledOut) {
-    Pen pen(Color(Color::Black));
+    Pen pen{Color(Color::Black)};
     const float odd[3] = {2, 1, 3};
     EXPECT_EQ(pen.SetDashPattern(odd, 3), Ok);
     EXPECT_EQ(pen.GetDashStyle(), DashStyleCustom);

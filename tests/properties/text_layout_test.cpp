@@ -287,7 +287,7 @@ TEST(TextLayoutTest, ALongerTextDrawsOnlyInsideItsBox) {
     CQarnTextLayout layout(QStringLiteral("WWWWWWWWWWWWWWW"), font, RectF(50, 50, 60, 30), 1, 1,
                            CQarnTextLayout::NoWrap, 0);
     QImage image = WhiteCanvas(200, 200);
-    SolidBrush black(Color(Color::Black));
+    SolidBrush black{Color(Color::Black)};
     {
         Graphics g(&image);
         layout.Draw(&g, &black, false);
