@@ -23,13 +23,16 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # The drawing application on the bundled sample: in a window when there is a display,
-# otherwise as the headless summary of the document.
+# otherwise headless: the document's summary, and the first page as PNG and PDF in build/.
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		if [ -f "$(SAMPLE)" ]; then $(BUILD_DIR)/app/InkvaneU "$(SAMPLE)"; else $(BUILD_DIR)/app/InkvaneU; fi; \
+		$(BUILD_DIR)/app/InkvaneU "$(SAMPLE)"; \
 	else \
-		echo "No display: running InkvaneU headless."; \
-		$(BUILD_DIR)/app/InkvaneU --version; \
+		echo "No display: running InkvaneU headless on $(SAMPLE)."; \
+		$(BUILD_DIR)/app/InkvaneU --info "$(SAMPLE)" && \
+		$(BUILD_DIR)/app/InkvaneU --export-filename=$(BUILD_DIR)/sample.png "$(SAMPLE)" && \
+		$(BUILD_DIR)/app/InkvaneU --export-filename=$(BUILD_DIR)/sample.pdf "$(SAMPLE)" && \
+		echo "Wrote $(BUILD_DIR)/sample.png and $(BUILD_DIR)/sample.pdf"; \
 	fi
 
 test: build

@@ -17,7 +17,8 @@ QJsonObject Component(CQarnComponent* c) {
     o[QStringLiteral("class")] = QString::fromLatin1(c->GetRuntimeClass()->m_lpszClassName);
     o[QStringLiteral("id")] = qint64(c->GetID());
     o[QStringLiteral("name")] = c->GetName();
-    o[QStringLiteral("frame")] = QJsonArray{double(r.X), double(r.Y), double(r.Width), double(r.Height)};
+    o[QStringLiteral("frame")] =
+        QJsonArray{double(r.X), double(r.Y), double(r.Width), double(r.Height)};
     o[QStringLiteral("angle")] = double(c->GetRotateAngle());
     o[QStringLiteral("style")] = QStringLiteral("0x%1").arg(c->GetStyle(), 8, 16, QLatin1Char('0'));
     o[QStringLiteral("shapeId")] = c->GetShapeID();

@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "core/doc.h"
 #include "document_summary.h"
+#include "export/page_renderer.h"
 
 int CHeadlessRunner::Run(const CommandLine& line, QString* output, QString* error) {
     CQarnDoc doc;
@@ -30,6 +31,23 @@ int CHeadlessRunner::Run(const CommandLine& line, QString* output, QString* erro
     if (suffix == QLatin1String("met")) {
         if (!doc.OnSaveDocument(line.exportFile, &reason)) {
             *error = QStringLiteral("cannot save %1").arg(reason);
+            return 1;
+        }
+        return 0;
+    }
+    CQarnCanvas* page = doc.GetCanvasList()[line.page - 1];
+    if (suffix == QLatin1String("pdf")) {
+        if (!CPageRenderer::WritePdf(doc, page, line.exportFile, &reason)) {
+            *error = QStringLiteral("cannot export %1: %2").arg(line.exportFile, reason);
+            return 1;
+        }
+        return 0;
+    }
+    if (suffix == QLatin1String("png") || suffix == QLatin1String("jpg") ||
+        suffix == QLatin1String("jpeg") || suffix == QLatin1String("bmp")) {
+        const QImage image = CPageRenderer::ToImage(doc, page, line.dpi);
+        if (!CPageRenderer::WriteImage(image, line.exportFile, &reason)) {
+            *error = QStringLiteral("cannot export %1: %2").arg(line.exportFile, reason);
             return 1;
         }
         return 0;

@@ -61,10 +61,9 @@ CQarnComponent* CQarnDoc::ObjectAt(const CPoint& p, CView* view) const {
 }
 
 CQarnComponent* CQarnDoc::GetFocusedObj(const CPoint& p, const CQarnComponent* exclude) const {
-    return TopmostAt(m_pCurrentCanvas, CRect(p.x, p.y, p.x + 2, p.y + 2), nullptr,
-                     [exclude](CQarnComponent* c) {
-                         return c != exclude && c->GetAnchorCount() > 0;
-                     });
+    return TopmostAt(
+        m_pCurrentCanvas, CRect(p.x, p.y, p.x + 2, p.y + 2), nullptr,
+        [exclude](CQarnComponent* c) { return c != exclude && c->GetAnchorCount() > 0; });
 }
 
 CRect CQarnDoc::GetBound(const ComponentList& list) {

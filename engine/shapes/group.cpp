@@ -44,7 +44,9 @@ CQarnGroup::CQarnGroup() = default;
 
 CQarnGroup::CQarnGroup(const RectF& rect) : CQarnComponent(rect) {}
 
-CQarnGroup::~CQarnGroup() { m_Members.clear(); }
+CQarnGroup::~CQarnGroup() {
+    m_Members.clear();
+}
 
 void CQarnGroup::AddComponent(CQarnComponent* component) {
     if (component == nullptr || component == this || m_Members.contains(component)) {

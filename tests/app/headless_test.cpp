@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,21 +75,21 @@ TEST_F(HeadlessTest, ExportingToMetWritesTheDocumentAgain) {
 TEST_F(HeadlessTest, FailuresGiveOneLineAndANonZeroStatus) {
     QString output;
     QString error;
-    EXPECT_EQ(Run({QStringLiteral("--info"), dir.filePath(QStringLiteral("none.met"))}, &output,
-                  &error),
-              1);
+    EXPECT_EQ(
+        Run({QStringLiteral("--info"), dir.filePath(QStringLiteral("none.met"))}, &output, &error),
+        1);
     EXPECT_TRUE(error.contains(QStringLiteral("none.met")));
     EXPECT_FALSE(error.contains(QLatin1Char('\n')));
-    EXPECT_NE(Run({QStringLiteral("--export-filename=") + dir.filePath(QStringLiteral("x.doc")),
-                   input},
-                  &output, &error),
-              0);
+    EXPECT_NE(
+        Run({QStringLiteral("--export-filename=") + dir.filePath(QStringLiteral("x.doc")), input},
+            &output, &error),
+        0);
     EXPECT_TRUE(error.contains(QStringLiteral(".doc")));
-    EXPECT_EQ(Run({QStringLiteral("--page=3"),
-                   QStringLiteral("--export-filename=") + dir.filePath(QStringLiteral("p.met")),
-                   input},
-                  &output, &error),
-              1);
+    EXPECT_EQ(
+        Run({QStringLiteral("--page=3"),
+             QStringLiteral("--export-filename=") + dir.filePath(QStringLiteral("p.met")), input},
+            &output, &error),
+        1);
     EXPECT_TRUE(error.contains(QStringLiteral("page 3")));
 }
 
@@ -98,11 +100,33 @@ TEST(HeadlessCommandLineTest, OptionsNeedValuesAndADocument) {
     EXPECT_FALSE(parse({QStringLiteral("--info")}).error.isEmpty());
     EXPECT_FALSE(parse({QStringLiteral("--page=0"), QStringLiteral("a.met")}).error.isEmpty());
     EXPECT_FALSE(parse({QStringLiteral("--dpi=abc"), QStringLiteral("a.met")}).error.isEmpty());
-    EXPECT_FALSE(parse({QStringLiteral("--export-filename="), QStringLiteral("a.met")}).error.isEmpty());
+    EXPECT_FALSE(
+        parse({QStringLiteral("--export-filename="), QStringLiteral("a.met")}).error.isEmpty());
     CommandLine ok = parse({QStringLiteral("--export-filename=o.png"), QStringLiteral("--page=2"),
                             QStringLiteral("--dpi=300"), QStringLiteral("a.met")});
     EXPECT_TRUE(ok.error.isEmpty());
     EXPECT_EQ(ok.page, 2);
     EXPECT_EQ(ok.dpi, 300);
     EXPECT_TRUE(ok.IsHeadless());
+}
+
+TEST_F(HeadlessTest, PagesExportAsPngAtTheChosenResolutionAndAsPdf) {
+    QString output;
+    QString error;
+    const QString png = dir.filePath(QStringLiteral("page2.png"));
+    ASSERT_EQ(Run({QStringLiteral("--export-filename=") + png, QStringLiteral("--page=2"),
+                   QStringLiteral("--dpi=50"), input},
+                  &output, &error),
+              0)
+        << error.toStdString();
+    QImage image(png);
+    EXPECT_EQ(image.size(), QSize(320, 240));  // 640 by 480 units at half a pixel per unit
+    EXPECT_EQ(image.pixel(10, 10), 0xFFFFFFFFu);
+
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    ASSERT_EQ(Run({QStringLiteral("--export-filename=") + pdf, input}, &output, &error), 0)
+        << error.toStdString();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
 }

@@ -203,8 +203,7 @@ TEST_F(GroupTest, DocumentsKeepGroupsLayersAndSharedPropertiesByteForByte) {
                                           "print(len(f.openstream('Contents').read()))"),
                            first});
     ASSERT_TRUE(witness.waitForFinished(30000));
-    if (witness.exitCode() != 0 &&
-        witness.readAllStandardError().contains("No module named")) {
+    if (witness.exitCode() != 0 && witness.readAllStandardError().contains("No module named")) {
         GTEST_SKIP() << "python3-olefile is missing";
     }
     EXPECT_EQ(witness.exitCode(), 0);
@@ -223,7 +222,7 @@ TEST(GroupLoadTest, DamagedMemberReferencesAreLeftOut) {
     QByteArray bytes = Contents(doc);
     // Point the member at position 9 (no such component) and, in a second copy, at the group
     // itself (position 2).
-    const QByteArray member = QByteArray::fromHex("0100000001000000") ;
+    const QByteArray member = QByteArray::fromHex("0100000001000000");
     const qsizetype at = bytes.lastIndexOf(member);
     ASSERT_GT(at, 0);
     for (int position : {9, 2}) {
@@ -232,8 +231,8 @@ TEST(GroupLoadTest, DamagedMemberReferencesAreLeftOut) {
         CQarnDoc back;
         CArchive in(CArchive::load, &damaged);
         back.Serialize(in);
-        auto* backGroup = dynamic_cast<CQarnGroup*>(
-            back.GetCurrentCanvas()->GetCurrentLayer()->GetAt(2));
+        auto* backGroup =
+            dynamic_cast<CQarnGroup*>(back.GetCurrentCanvas()->GetCurrentLayer()->GetAt(2));
         ASSERT_NE(backGroup, nullptr);
         EXPECT_TRUE(backGroup->GetMembers().isEmpty()) << position;
     }

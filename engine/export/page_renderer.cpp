@@ -1,0 +1,104 @@
+#include "export/page_renderer.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "core/canvas.h"
+#include "core/doc.h"
+#include "platform/graphics.h"
+
+namespace {
+
+constexpr double kUnitsPerInch = 100.0;
+
+}  // namespace
+
+QImage CPageRenderer::ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi) {
+    if (canvas == nullptr || dpi < 1) {
+        return QImage();
+    }
+    const double scale = dpi / kUnitsPerInch;
+    const qint64 width = qint64(std::ceil(canvas->GetWidth() * scale));
+    const qint64 height = qint64(std::ceil(canvas->GetHeight() * scale));
+    if (width < 1 || height < 1 || width * height > kMaxPixels) {
+        return QImage();
+    }
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(int(dpi / 0.0254));
+    image.setDotsPerMeterY(int(dpi / 0.0254));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    {
+        Graphics graphics(&painter);
+        doc.Draw(&graphics, CRect(0, 0, canvas->GetWidth(), canvas->GetHeight()), canvas, 0);
+    }
+    painter.end();
+    return image;
+}
+
+bool CPageRenderer::WriteImage(const QImage& image, const QString& path, QString* error) {
+    if (image.isNull()) {
+        *error = QStringLiteral("the page is too large for an image at that resolution");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
+    if (!writer.write(image)) {
+        *error = writer.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool CPageRenderer::WritePdf(const CQarnDoc& doc, CQarnCanvas* canvas, const QString& path,
+                             QString* error) {
+    if (canvas == nullptr) {
+        *error = QStringLiteral("no page to write");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter pdf(&file);
+        const QSizeF inches(canvas->GetWidth() / kUnitsPerInch, canvas->GetHeight() / kUnitsPerInch);
+        pdf.setPageSize(QPageSize(inches, QPageSize::Inch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(1200);
+        pdf.setCreator(QStringLiteral("Inkvane"));
+        QPainter painter(&pdf);
+        if (!painter.isActive()) {
+            *error = QStringLiteral("cannot start the PDF page");
+            file.cancelWriting();
+            return false;
+        }
+        painter.scale(1200 / kUnitsPerInch, 1200 / kUnitsPerInch);
+        {
+            Graphics graphics(&painter);
+            doc.Draw(&graphics, CRect(0, 0, canvas->GetWidth(), canvas->GetHeight()), canvas, 0);
+        }
+        painter.end();
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
