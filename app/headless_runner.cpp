@@ -36,6 +36,14 @@ int CHeadlessRunner::Run(const CommandLine& line, QString* output, QString* erro
         return 0;
     }
     CQarnCanvas* page = doc.GetCanvasList()[line.page - 1];
+    if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz")) {
+        if (!doc.ExportToSVG(line.exportFile, page, suffix == QLatin1String("svgz") ? 1 : 0,
+                             &reason)) {
+            *error = QStringLiteral("cannot export %1").arg(reason);
+            return 1;
+        }
+        return 0;
+    }
     if (suffix == QLatin1String("pdf")) {
         if (!CPageRenderer::WritePdf(doc, page, line.exportFile, &reason)) {
             *error = QStringLiteral("cannot export %1: %2").arg(line.exportFile, reason);

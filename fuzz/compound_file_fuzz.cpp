@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "gsf_leak_suppression.h"
 #include "platform/archive.h"
 #include "platform/archive_exception.h"
 #include "platform/compound_file.h"
@@ -52,16 +53,6 @@ void ReadContents(QByteArray contents) {
 }
 
 }  // namespace
-
-// libgsf leaks a few directory entries (a bounded amount per file) when it opens a compound
-// file whose directory is damaged; that is the library's, not ours, and is not reported.
-// The library has no frame pointers, so allocation stacks are taken the slow way to see it.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:gsf_infile_msole_new\n";
-}
-extern "C" const char* __asan_default_options() {
-    return "fast_unwind_on_malloc=0";
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));

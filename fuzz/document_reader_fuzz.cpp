@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "core/doc.h"
+#include "gsf_leak_suppression.h"
 #include "platform/archive.h"
 #include "platform/archive_exception.h"
 #include "platform/compound_file.h"

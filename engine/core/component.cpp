@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include "core/connection_link.h"
+#include "core/conversions.h"
 #include "core/default_properties.h"
 #include "core/effect_cache.h"
 #include "core/element.h"
@@ -128,8 +129,7 @@ QString CQarnComponent::GetFlipMode() const {
 }
 
 CRect CQarnComponent::GetRect() const {
-    return CRect(int(m_rect.X), int(m_rect.Y), int(m_rect.X + m_rect.Width),
-                 int(m_rect.Y + m_rect.Height));
+    return Qarn::cast(m_rect);
 }
 
 void CQarnComponent::SetRect(const CRect& rect) {

@@ -452,6 +452,11 @@ public:
     // One attribute by its property id (core/property_ids.h), in the variant type of that id;
     // any other id reads the user value attached under it as a property kind (empty when
     // there is none).
+    // Appends the component's SVG text to *out: its outline, paint, arrow heads, shadow and
+    // text, with the definitions they need (once per export). `folder` is where pictures are
+    // saved beside the file.
+    virtual void ExportToSVG(QString* out, QString* folder);
+
     virtual CVariant GetPropValue(UINT id);
     // Converts the value to the type of the id and writes the attribute; any other id writes
     // the user value attached under it, if there is one. A failed conversion or a value out of

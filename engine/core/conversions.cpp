@@ -16,10 +16,24 @@ constexpr ArrowType kArrowByIndex[] = {
 };
 
 int Truncate(float v) {
-    return int(std::trunc(v));
+    return TruncateToInt(v);
 }
 
 }  // namespace
+
+int TruncateToInt(double v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    const double t = std::trunc(v);
+    if (t > kMaxCoordinate) {
+        return kMaxCoordinate;
+    }
+    if (t < -kMaxCoordinate) {
+        return -kMaxCoordinate;
+    }
+    return int(t);
+}
 
 CPoint cast(const PointF& p) {
     return CPoint(Truncate(p.X), Truncate(p.Y));

@@ -12,6 +12,12 @@
 
 namespace Qarn {
 
+// Whole units beyond this magnitude are held at it: a damaged file's huge or undefined
+// coordinates then stay far away instead of overflowing integer arithmetic.
+constexpr int kMaxCoordinate = 1 << 29;
+// Truncates toward zero, held within +-kMaxCoordinate; NaN gives 0.
+int TruncateToInt(double v);
+
 // Every float-to-integer conversion truncates toward zero.
 CPoint cast(const PointF& p);
 PointF cast(const POINT& p);

@@ -95,6 +95,12 @@ public:
     void Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, UINT mode) const;
     void Draw(CDC* dc, const CRect& clip, CQarnCanvas* canvas, UINT mode) const;
 
+    // Writes the page (the current one when null) as SVG, gzip-compressed when `compressed`,
+    // then the preview page, and tells the main window. False with *error when the file
+    // cannot be written.
+    bool ExportToSVG(const QString& path, CQarnCanvas* canvas, int compressed,
+                     QString* error = nullptr);
+
     // Symbols used by this document's auto shapes.
     // Keeps t unless one of the same id is there: then t is deleted (replace false) or takes
     // the place of the old one, which is deleted (replace true). Returns the one kept.

@@ -78,7 +78,8 @@ bool CPageRenderer::WritePdf(const CQarnDoc& doc, CQarnCanvas* canvas, const QSt
     }
     {
         QPdfWriter pdf(&file);
-        const QSizeF inches(canvas->GetWidth() / kUnitsPerInch, canvas->GetHeight() / kUnitsPerInch);
+        const QSizeF inches(canvas->GetWidth() / kUnitsPerInch,
+                            canvas->GetHeight() / kUnitsPerInch);
         pdf.setPageSize(QPageSize(inches, QPageSize::Inch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1200);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/conversions.h"
 #include "export/svg_definitions.h"
 #include "export/svg_text_filters.h"
 #include "platform/matrix.h"
@@ -152,10 +153,10 @@ QString CSvgPaintWriter::SVG_AppendGradient(CQarnBasicBrushProperty* brush, cons
     }
     const Color c1 = brush->GetColor1();
     const Color c2 = brush->GetColor2();
-    const int left = int(rect.X);
-    const int top = int(rect.Y);
-    const int right = int(rect.X + rect.Width);
-    const int bottom = int(rect.Y + rect.Height);
+    const int left = Qarn::TruncateToInt(rect.X);
+    const int top = Qarn::TruncateToInt(rect.Y);
+    const int right = Qarn::TruncateToInt(rect.X + rect.Width);
+    const int bottom = Qarn::TruncateToInt(rect.Y + rect.Height);
     const QString suffix =
         userSpace ? QStringLiteral("-%1-%2-%3-%4").arg(left).arg(top).arg(right).arg(bottom)
                   : QStringLiteral("NA");

@@ -3,6 +3,7 @@
 // edges are inside, the right and bottom edges outside; nothing normalises implicitly.
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/cpoint.h"
 
@@ -14,6 +15,10 @@ struct RECT {
 };
 
 class CRect : public RECT {
+    static constexpr int Saturate(std::int64_t v) {
+        return v > 0x7FFFFFFF ? 0x7FFFFFFF : (v < -0x7FFFFFFF - 1 ? -0x7FFFFFFF - 1 : int(v));
+    }
+
 public:
     constexpr CRect() = default;
     constexpr CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
@@ -23,8 +28,9 @@ public:
     constexpr CRect(const POINT& topLeft, const POINT& bottomRight)
         : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
 
-    constexpr int Width() const { return right - left; }
-    constexpr int Height() const { return bottom - top; }
+    // Extents saturate instead of overflowing when the edges lie far apart.
+    constexpr int Width() const { return Saturate(std::int64_t(right) - left); }
+    constexpr int Height() const { return Saturate(std::int64_t(bottom) - top); }
     constexpr CSize Size() const { return {Width(), Height()}; }
     constexpr CPoint TopLeft() const { return {left, top}; }
     constexpr CPoint BottomRight() const { return {right, bottom}; }

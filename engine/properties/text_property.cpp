@@ -4,6 +4,7 @@
 
 #include "core/component.h"
 #include "core/configuration.h"
+#include "core/conversions.h"
 #include "core/custom_config.h"
 #include "core/rect_geometry.h"
 #include "platform/archive.h"
@@ -274,7 +275,7 @@ CRect CQarnTextProperty::FitContent(CView*, const RectF& r, int direction) const
         width = 4;
         height = 9;
     }
-    CRect box(int(r.X), int(r.Y), int(r.X + r.Width), int(r.Y + r.Height));
+    CRect box = Qarn::cast(r);
     if (box.left >= box.right) {
         box.left = box.right + width + 4;
     } else {

@@ -69,3 +69,13 @@ TEST(ConversionsTest, CopyMatrixCopiesAllSixElements) {
     EXPECT_TRUE(to.Equals(from));
     Qarn::CopyMatrix(from, nullptr);  // tolerated
 }
+
+TEST(ConversionsTest, HugeAndUndefinedCoordinatesAreHeldInRange) {
+    EXPECT_EQ(Qarn::TruncateToInt(1e30), Qarn::kMaxCoordinate);
+    EXPECT_EQ(Qarn::TruncateToInt(-1e30), -Qarn::kMaxCoordinate);
+    EXPECT_EQ(Qarn::TruncateToInt(std::nan("")), 0);
+    CRect r = Qarn::cast(RectF(-3e38f, 0, 3.4e38f, 1));
+    EXPECT_EQ(r.left, -Qarn::kMaxCoordinate);
+    EXPECT_GT(r.Width(), 0);
+    EXPECT_EQ(CRect(-2000000000, 0, 2000000000, 1).Width(), 0x7FFFFFFF);
+}
