@@ -18,8 +18,9 @@ namespace {
 
 // The whole units covering a float rectangle.
 CRect Covering(const RectF& r) {
-    return CRect(int(std::floor(r.X)), int(std::floor(r.Y)), int(std::ceil(r.X + r.Width)),
-                 int(std::ceil(r.Y + r.Height)));
+    return CRect(Qarn::TruncateToInt(std::floor(r.X)), Qarn::TruncateToInt(std::floor(r.Y)),
+                 Qarn::TruncateToInt(std::ceil(r.X + r.Width)),
+                 Qarn::TruncateToInt(std::ceil(r.Y + r.Height)));
 }
 
 RectF ToRectF(const CRect& r) {
@@ -213,13 +214,13 @@ CRect CQarnComponent::GetBoundRect(bool) {
     CRect bound = GetRect();
     bound.NormalizeRect();
     const float width = GetLineWidth();
-    const int penAllowance = int(width);
+    const int penAllowance = Qarn::TruncateToInt(width);
     bound.InflateRect(penAllowance, penAllowance);
-    int extra = int(width * float(GetStartArrowSize() + GetEndArrowSize()));
+    int extra = Qarn::TruncateToInt(double(width) * (GetStartArrowSize() + GetEndArrowSize()));
     CQarnPenProperty* pen = GetPenProperty();
     const BYTE join = pen != nullptr ? pen->GetLineJoin() : BYTE(LineJoinBevel);
     if (width > 2.0f && join != LineJoinBevel && join != LineJoinRound) {
-        extra += int(width * 3.0f);
+        extra = Qarn::TruncateToInt(double(extra) + double(width) * 3.0);
     }
     bound.InflateRect(extra, extra);
 

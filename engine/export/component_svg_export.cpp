@@ -58,8 +58,8 @@ private:
     QString texture_;
 };
 
-QString ComponentSvgWriter::Fill(CQarnBasicBrushProperty* brush, const RectF& rect,
-                                 bool userSpace, int shade) {
+QString ComponentSvgWriter::Fill(CQarnBasicBrushProperty* brush, const RectF& rect, bool userSpace,
+                                 int shade) {
     if (brush == nullptr) {
         return QStringLiteral(" fill=\"none\"");
     }
@@ -113,9 +113,9 @@ QString ComponentSvgWriter::Element(CQarnElement& element, bool userSpace, int c
     CQarnArrowProperty* arrow = element.GetArrow();
     const bool stroked = element.HasFlag(CQarnElement::kDrawLine) && element.GetPen() != nullptr;
     const bool closed = element.HasFlag(CQarnElement::kClosed);
-    const bool heads = stroked && !closed && arrow != nullptr &&
-                       (arrow->GetStartArrow() != ArrowTypeNone ||
-                        arrow->GetEndArrow() != ArrowTypeNone);
+    const bool heads =
+        stroked && !closed && arrow != nullptr &&
+        (arrow->GetStartArrow() != ArrowTypeNone || arrow->GetEndArrow() != ArrowTypeNone);
     const bool markers = Qarn::GetConfig()->m_nUseSVGAnchor != 0;
     const bool filled = element.HasFlag(CQarnElement::kFill);
     const bool widen = heads && !markers;
@@ -146,12 +146,14 @@ QString ComponentSvgWriter::Element(CQarnElement& element, bool userSpace, int c
         text += WidenedArrowOutline(element);
     }
     if (!texture_.isEmpty()) {
-        const QString clip = QStringLiteral("_Cilp-%1_").arg(QarnSvg::AttributeFilter(c_.GetName()));
+        const QString clip =
+            QStringLiteral("_Cilp-%1_").arg(QarnSvg::AttributeFilter(c_.GetName()));
         if (context_.Definitions().Add(clip)) {
             defs_ += QStringLiteral("<clipPath id=\"%1\">\n  %2/>\n</clipPath>\n")
                          .arg(clip, shapes_.PathData(element.GetPath()));
         }
-        text += QStringLiteral("<g clip-path=\"url(#%1)\" filter=\"url(#%2)\"/>\n").arg(clip, texture_);
+        text +=
+            QStringLiteral("<g clip-path=\"url(#%1)\" filter=\"url(#%2)\"/>\n").arg(clip, texture_);
         texture_.clear();
     }
     return text;
@@ -186,20 +188,22 @@ QString ComponentSvgWriter::Text(CQarnTextProperty* text, CQarnShadowProperty*) 
     }
     const BYTE style = text->GetFontStyle();
     const bool vertical = text->GetVertical();
-    const QString mode = vertical ? QStringLiteral("tb-rl")
-                                  : (text->GetRightToLeft() ? QStringLiteral("rl-tb")
-                                                            : QStringLiteral("lr-tb"));
+    const QString mode =
+        vertical ? QStringLiteral("tb-rl")
+                 : (text->GetRightToLeft() ? QStringLiteral("rl-tb") : QStringLiteral("lr-tb"));
     // Sizes are in document units (1/100 inch), so the point size is written in those units.
     const QString size = format_.Num(text->GetFontSize() * 100.0 / 72.0);
-    QString header = QStringLiteral("<g%1 stroke=\"none\" writing-mode=\"%2\" font-family=\"%3\" "
-                                    "font-size=\"%4\" %5%6text-anchor=\"middle\" "
-                                    "xml:space=\"preserve\">\n")
-                         .arg(Fill(text->GetBrush(), c_.GetRectF(), false, 100), mode,
-                              QarnSvg::AttributeFilter(text->GetFontName()), size,
-                              (style & CQarnFontProperty::Bold) ? QStringLiteral("font-weight=\"bold\" ")
-                                                                : QString(),
-                              (style & CQarnFontProperty::Italic) ? QStringLiteral("font-style=\"italic\" ")
-                                                                  : QString());
+    QString header =
+        QStringLiteral(
+            "<g%1 stroke=\"none\" writing-mode=\"%2\" font-family=\"%3\" "
+            "font-size=\"%4\" %5%6text-anchor=\"middle\" "
+            "xml:space=\"preserve\">\n")
+            .arg(Fill(text->GetBrush(), c_.GetRectF(), false, 100), mode,
+                 QarnSvg::AttributeFilter(text->GetFontName()), size,
+                 (style & CQarnFontProperty::Bold) ? QStringLiteral("font-weight=\"bold\" ")
+                                                   : QString(),
+                 (style & CQarnFontProperty::Italic) ? QStringLiteral("font-style=\"italic\" ")
+                                                     : QString());
     QString decoration;
     const bool under = (style & CQarnFontProperty::Underline) != 0;
     const bool through = (style & CQarnFontProperty::Strikeout) != 0;
@@ -242,7 +246,8 @@ QString ComponentSvgWriter::Write() {
         c_.GetTransformMatrix(transform_);
         transform = QLatin1Char(' ') + CSvgNumberFormat::MatrixToString(transform_, 9, true);
     }
-    QString out = QStringLiteral("<g id=\"%1\"%2>\n").arg(QarnSvg::AttributeFilter(c_.GetName()), transform);
+    QString out =
+        QStringLiteral("<g id=\"%1\"%2>\n").arg(QarnSvg::AttributeFilter(c_.GetName()), transform);
     CQarnShadowProperty* shadow = c_.GetShadowProperty();
     if (shadow != nullptr && c_.GetDrawShadow()) {
         out += Shadow(shadow);

@@ -58,7 +58,8 @@ bool CQarnDoc::ExportToSVG(const QString& path, CQarnCanvas* canvas, int compres
     }
     if (!CSvgFileWriter::WritePreview(path, page->GetWidth(), page->GetHeight()).isEmpty()) {
         QString written = path;
-        SendMessage(AfxGetMainWnd(), QARN_WM_SVGEXPORT_UPDATED, reinterpret_cast<WPARAM>(&written), 0);
+        SendMessage(AfxGetMainWnd(), QARN_WM_SVGEXPORT_UPDATED, reinterpret_cast<WPARAM>(&written),
+                    0);
     }
     return true;
 }

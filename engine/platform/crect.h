@@ -66,17 +66,13 @@ public:
         }
     }
 
-    void InflateRect(int dx, int dy) {
-        left -= dx;
-        top -= dy;
-        right += dx;
-        bottom += dy;
-    }
+    // Edges saturate at the ends of the integer range instead of wrapping.
+    void InflateRect(int dx, int dy) { InflateRect(dx, dy, dx, dy); }
     void InflateRect(int l, int t, int r, int b) {
-        left -= l;
-        top -= t;
-        right += r;
-        bottom += b;
+        left = Saturate(std::int64_t(left) - l);
+        top = Saturate(std::int64_t(top) - t);
+        right = Saturate(std::int64_t(right) + r);
+        bottom = Saturate(std::int64_t(bottom) + b);
     }
     void InflateRect(const SIZE& s) { InflateRect(s.cx, s.cy); }
     void DeflateRect(int dx, int dy) { InflateRect(-dx, -dy); }

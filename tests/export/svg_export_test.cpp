@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <zlib.h>
 #include <QDomDocument>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <zlib.h>
 
 #include "core/canvas.h"
 #include "core/configuration.h"
@@ -65,7 +65,8 @@ TEST_F(SvgExportTest, ComponentsBecomeGroupsOfWellFormedMarkup) {
     QDomDocument dom;
     ASSERT_TRUE(bool(dom.setContent(svg))) << svg.toStdString();
     EXPECT_EQ(dom.documentElement().attribute(QStringLiteral("width")), QStringLiteral("200"));
-    EXPECT_TRUE(svg.contains(QStringLiteral("<g id=\"A &quot;quoted&quot; &lt;name&gt; &amp; more\"")));
+    EXPECT_TRUE(
+        svg.contains(QStringLiteral("<g id=\"A &quot;quoted&quot; &lt;name&gt; &amp; more\"")));
     EXPECT_TRUE(svg.contains(QStringLiteral("fill=\"rgb(255,0,0)\"")));
     EXPECT_TRUE(svg.contains(QStringLiteral("Grüße &lt;x&gt;</text>")));
     EXPECT_TRUE(svg.endsWith(QStringLiteral("\n</svg>")));
@@ -135,8 +136,8 @@ TEST_F(SvgExportTest, CompressedUnicodeAndNotified) {
     ASSERT_TRUE(wide.open(QIODevice::ReadOnly));
     EXPECT_TRUE(wide.read(2) == QByteArray::fromHex("fffe"));
 
-    EXPECT_FALSE(doc.ExportToSVG(dir.filePath(QStringLiteral("no/such/dir/x.svg")), nullptr, 0,
-                                 &error));
+    EXPECT_FALSE(
+        doc.ExportToSVG(dir.filePath(QStringLiteral("no/such/dir/x.svg")), nullptr, 0, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
