@@ -5,6 +5,7 @@
 #include "core/component.h"
 #include "core/conversions.h"
 #include "core/label_facet.h"
+#include "core/layer.h"
 #include "core/rect_geometry.h"
 #include "core/shadow_facet.h"
 #include "platform/graphics_path.h"
@@ -48,7 +49,14 @@ int CQarnComponent::HitTestHandle(CPoint point) const {
     return 0;
 }
 
-int CQarnComponent::HitTest(CPoint point, CView* view, int handles, CQarnCanvas*) {
+int CQarnComponent::HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) {
+    // Only what shows on the page asked about can be hit.
+    if (canvas != nullptr && (m_pLayer == nullptr || m_pLayer->GetCanvas() != canvas)) {
+        return 0;
+    }
+    if (m_pLayer != nullptr && !m_pLayer->IsVisible(-1)) {
+        return 0;
+    }
     if (handles == 0) {
         PointF p = Qarn::cast(point);
         AntiTransformPoints(&p, 1);

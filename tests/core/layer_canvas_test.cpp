@@ -151,3 +151,16 @@ TEST(CanvasTest, InitialisingAfterLoadingReachesEveryComponent) {
     EXPECT_EQ(c->GetLayer(), top);
     EXPECT_EQ(top->GetCanvas(), &canvas);
 }
+
+TEST(CanvasTest, HitTestsOnlyReachComponentsOnTheAskedPageAndVisibleLayers) {
+    CQarnCanvas page;
+    CQarnCanvas other;
+    CQarnLayer* layer = page.AddNewLayer();
+    auto* box = new CQarnComponent(RectF(0, 0, 10, 10));
+    layer->AddTail(box);
+    EXPECT_EQ(box->HitTest(CPoint(5, 5), nullptr, 0, &page), 1);
+    EXPECT_EQ(box->HitTest(CPoint(5, 5), nullptr, 0, nullptr), 1);
+    EXPECT_EQ(box->HitTest(CPoint(5, 5), nullptr, 0, &other), 0);
+    layer->SetVisible(false);
+    EXPECT_EQ(box->HitTest(CPoint(5, 5), nullptr, 0, &page), 0);
+}
