@@ -1,6 +1,7 @@
 #include "shapes/poly_outline.h"
 
 #include <QPainterPath>
+#include <vector>
 
 #include "core/element.h"
 #include "core/layer.h"
@@ -8,6 +9,7 @@
 #include "platform/dash_style.h"
 #include "platform/graphics_path.h"
 #include "platform/line_cap.h"
+#include "platform/line_end_shapes.h"
 #include "platform/line_join.h"
 #include "platform/pen.h"
 #include "properties/arrow_property.h"
@@ -73,7 +75,21 @@ BOOL CQarnPolyOutline::CreateElements(RectF* rect) {
     band.SetLineCap(cap, cap, DashCap(m_dwLineCap));
     band.SetDashStyle(DashStyle(m_dwDashStyle));
     band.SetLineJoin(LineJoin(m_dwLineJoin));
+    // Arrow heads of an open outline become part of it: the band is cut back where they sit
+    // and their shapes join it.
+    std::vector<QPainterPath> heads;
+    if (auto* arrow = dynamic_cast<CQarnArrowProperty*>(GetProperty(QARN_PROP_ARROW));
+        arrow != nullptr && !IsClosed()) {
+        arrow->SetArrowAnchors(&band, 0);
+        const LineEndShapes ends(*path, band);
+        *path = GraphicsPath(ends.Line());
+        heads = ends.Fills();
+    }
     path->Widen(&band, nullptr, kOutlineFlatness);
+    for (const QPainterPath& head : heads) {
+        const GraphicsPath headPath(head);
+        path->AddPath(&headPath, FALSE);
+    }
     // Only the outer edge of the band is kept: overlapping pieces of the stroke (at sharp
     // turns and where the line crosses itself) merge into one figure without inner edges.
     QPainterPath merged = path->ToQPainterPath();

@@ -6,14 +6,18 @@
 
 #include "core/canvas.h"
 #include "core/doc.h"
+#include "core/element.h"
 #include "core/geometry_fixtures.h"
 #include "core/layer.h"
 #include "core/move_flags.h"
 #include "platform/archive.h"
 #include "platform/compound_file.h"
+#include "properties/arrow_property.h"
 #include "properties/pen_property.h"
 #include "shapes/group.h"
 #include "shapes/group_table.h"
+#include "shapes/poly.h"
+#include "shapes/poly_outline.h"
 
 namespace {
 
@@ -236,4 +240,35 @@ TEST(GroupLoadTest, DamagedMemberReferencesAreLeftOut) {
         ASSERT_NE(backGroup, nullptr);
         EXPECT_TRUE(backGroup->GetMembers().isEmpty()) << position;
     }
+}
+
+TEST(ArrowLineTest, AnOpenPolylineEndsInItsArrowHead) {
+    CQarnPoly line(RectF(20, 100, 160, 1));
+    line.AddPoint(PointF(20, 100));
+    line.AddPoint(PointF(180, 100));
+    line.SetFill(false);
+    line.SetClosed(false);
+    line.SetLineWidth(4);
+    line.SetLineColor(Color(0xFF000000u));
+    line.SetEndArrow(ArrowTypeArrow);
+    line.RecalcBounds();
+    line.ResetPath();
+    const QImage image = Render(line);
+    // The head (4 units of line width per arrow size 4) spreads well beyond the line's own
+    // width just before the end; the plain line does not.
+    EXPECT_LT(qGray(image.pixel(160, 100 - 5)), 128);
+    EXPECT_GT(qGray(image.pixel(60, 100 - 5)), 128);
+    EXPECT_LT(qGray(image.pixel(60, 100)), 128);
+
+    // The fixed-width outline form carries the head too.
+    CQarnPolyOutline outline(RectF(20, 100, 160, 1));
+    outline.AddPoint(PointF(20, 100));
+    outline.AddPoint(PointF(180, 100));
+    outline.SetClosed(false);
+    outline.SetEndArrow(ArrowTypeArrow);
+    outline.RecalcBounds();
+    outline.ResetPath();
+    RectF bounds;
+    outline.GetElement(0)->GetPath()->GetBounds(&bounds);
+    EXPECT_GT(bounds.Height, 10.0f * 1.2f);  // wider than the band of width 10
 }
