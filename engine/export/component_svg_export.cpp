@@ -225,10 +225,10 @@ QString ComponentSvgWriter::Text(CQarnTextProperty* text, CQarnShadowProperty*) 
         const float y = vertical ? box.Y + box.Height / 2 : box.Y + 0.8f * box.Height;
         // textLength is a length: the measured width of the line (a character count would
         // squeeze or stretch the line to that many units).
-        body += QStringLiteral("  <text x=\"%1\" y=\"%2\" %3textLength=\"%4\">%5</text>\n")
-                    .arg(format_.Num(box.X + box.Width / 2), format_.Num(y), decoration,
-                         format_.Num(vertical ? box.Height : box.Width),
-                         QarnSvg::HtmlFilter(words));
+        body +=
+            QStringLiteral("  <text x=\"%1\" y=\"%2\" %3textLength=\"%4\">%5</text>\n")
+                .arg(format_.Num(box.X + box.Width / 2), format_.Num(y), decoration,
+                     format_.Num(vertical ? box.Height : box.Width), QarnSvg::HtmlFilter(words));
     }
     QString tail;
     if (!texture_.isEmpty()) {

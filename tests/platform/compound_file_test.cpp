@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/olefile_witness.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -46,20 +48,6 @@ void ExpectSameTree(const CCompoundStorage& a, const CCompoundStorage& b) {
     for (const QString& name : storages) {
         ExpectSameTree(*a.FindStorage(name), *b.FindStorage(name));
     }
-}
-
-// A python interpreter that has the olefile module, or empty.
-QString OlefilePython() {
-    for (const QString& candidate :
-         {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
-        QProcess p;
-        p.start(candidate, {QStringLiteral("-c"), QStringLiteral("import olefile")});
-        if (p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit &&
-            p.exitCode() == 0) {
-            return candidate;
-        }
-    }
-    return QString();
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "shapes/group_table.h"
 #include "shapes/poly.h"
 #include "shapes/poly_outline.h"
+#include "support/olefile_witness.h"
 
 namespace {
 
@@ -196,9 +197,9 @@ TEST_F(GroupTest, DocumentsKeepGroupsLayersAndSharedPropertiesByteForByte) {
     EXPECT_EQ(backC->GetPropList().last(), backTop->GetPropList().last());
     EXPECT_EQ(backC->GetPropList().last()->GetRefCount(), 2);
 
-    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    const QString python = OlefilePython();
     if (python.isEmpty()) {
-        GTEST_SKIP() << "python3 is missing: the olefile witness cannot run";
+        GTEST_SKIP() << "python3-olefile is missing: the compound-file witness cannot run";
     }
     QProcess witness;
     witness.start(python, {QStringLiteral("-c"),
