@@ -8,6 +8,7 @@
 #include "core/conversions.h"
 #include "export/svg_definitions.h"
 #include "export/svg_text_filters.h"
+#include "platform/hatch_brush.h"
 #include "platform/matrix.h"
 #include "properties/basic_brush_property.h"
 #include "properties/brush_property.h"
@@ -275,6 +276,29 @@ QString CSvgPaintWriter::SVG_AppendHatch(CQarnBasicBrushProperty* brush, QString
                     "<rect x=\"0\" y=\"0\" width=\"8\" height=\"8\" fill=\"%1\" "
                     "fill-opacity=\"%2\"/>\n")
                     .arg(Rgb(back), Opacity(back.GetA()));
+        if (lines.isEmpty() && style < 53) {
+            // The other styles are their 8 x 8 bitmaps: one run of foreground cells per row.
+            for (int y = 0; y < 8; ++y) {
+                for (int x = 0; x < 8;) {
+                    if (!HatchBrush::IsForeground(style, x, y)) {
+                        ++x;
+                        continue;
+                    }
+                    int end = x;
+                    while (end < 8 && HatchBrush::IsForeground(style, end, y)) {
+                        ++end;
+                    }
+                    text += QStringLiteral(
+                                "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"1\" "
+                                "fill=\"%4\" fill-opacity=\"%5\"/>\n")
+                                .arg(x)
+                                .arg(y)
+                                .arg(end - x)
+                                .arg(Rgb(fore), Opacity(fore.GetA()));
+                    x = end;
+                }
+            }
+        }
         for (const Line& l : lines) {
             text += QStringLiteral(
                         "<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" "

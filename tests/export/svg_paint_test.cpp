@@ -211,3 +211,17 @@ TEST(SvgFileWriterTest, EncodingsAndSafeWrites) {
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
     EXPECT_TRUE(html.readAll().contains("WIDTH=\"500\" HEIGHT=\"400\""));
 }
+
+TEST_F(SvgPaintTest, EveryHatchStyleWritesAPatternWithItsForeground) {
+    CQarnBrushProperty brush;
+    brush.SetBrushType(CQarnBrushProperty::Hatch);
+    for (WORD style = 0; style < 53; ++style) {
+        brush.SetHatchStyle(style);
+        QString one;
+        writer.SVG_AppendHatch(&brush, &one, nullptr);
+        EXPECT_TRUE(one.contains(QStringLiteral("<pattern"))) << style;
+        EXPECT_TRUE(one.contains(QStringLiteral("<line")) || one.count(QStringLiteral("<rect")) > 1)
+            << "style " << style << " has no foreground";
+        EXPECT_TRUE(WellFormed(one)) << style;
+    }
+}
