@@ -8,6 +8,7 @@
 #include "platform/dc.h"
 #include "platform/graphics.h"
 #include "properties/basic_brush_property.h"
+#include "properties/embedded_brush.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnCanvas, CObject, 0)
 
@@ -69,16 +70,7 @@ void CQarnCanvas::Initialize(CDocument* document) {
 }
 
 void CQarnCanvas::SetBackground(CQarnBasicBrushProperty* background) {
-    if (background == m_pBackground) {
-        return;
-    }
-    if (m_pBackground != nullptr) {
-        m_pBackground->Remove();
-    }
-    m_pBackground = background;
-    if (m_pBackground != nullptr) {
-        m_pBackground->SetRefCount(1);
-    }
+    Qarn::AdoptOwnedBrush(m_pBackground, background);
 }
 
 void CQarnCanvas::Serialize(CArchive& ar) {

@@ -19,6 +19,19 @@ CQarnBasicBrushProperty* NewBrushForFlag(unsigned char flag) {
     return new CQarnBasicBrushProperty();
 }
 
+void AdoptOwnedBrush(CQarnBasicBrushProperty*& slot, CQarnBasicBrushProperty* brush) {
+    if (brush == slot) {
+        return;
+    }
+    if (slot != nullptr) {
+        slot->Remove();
+    }
+    slot = brush;
+    if (slot != nullptr) {
+        slot->SetRefCount(1);
+    }
+}
+
 void StoreEmbeddedBrush(CArchive& ar, CQarnBasicBrushProperty* brush) {
     WriteBrushFlag(ar, brush);
     ar.SerializeEmbedded(*brush);

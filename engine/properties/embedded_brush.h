@@ -11,6 +11,9 @@ namespace Qarn {
 void WriteBrushFlag(CArchive& ar, const CQarnBasicBrushProperty* brush);
 // A new brush of the flagged class (a full brush when the flag is 1), not yet read.
 CQarnBasicBrushProperty* NewBrushForFlag(unsigned char flag);
+// Puts `brush` in an owner's slot: the old brush is released, the new one held with a count
+// of 1 (inner brushes are never shared).
+void AdoptOwnedBrush(CQarnBasicBrushProperty*& slot, CQarnBasicBrushProperty* brush);
 // Writes the flag and then the brush's record.
 void StoreEmbeddedBrush(CArchive& ar, CQarnBasicBrushProperty* brush);
 // Reads the flag and the record of a new brush of that class; the caller owns the result.

@@ -46,15 +46,8 @@ void CQarnPenProperty::Copy(const CQarnPenProperty* source) {
 
 void CQarnPenProperty::SetBrush(CQarnBasicBrushProperty* brush) {
     // A pen always has a paint: null is ignored.
-    if (brush == nullptr || brush == brush_) {
-        return;
-    }
-    if (brush_ != nullptr) {
-        brush_->Remove();
-    }
-    brush_ = brush;
-    if (brush_ != nullptr) {
-        brush_->SetRefCount(1);
+    if (brush != nullptr) {
+        Qarn::AdoptOwnedBrush(brush_, brush);
     }
 }
 

@@ -47,16 +47,7 @@ void CQarnShadowProperty::Copy(const CQarnShadowProperty* source) {
 }
 
 void CQarnShadowProperty::SetBrushProperty(CQarnBasicBrushProperty* brush) {
-    if (brush == m_pBrush) {
-        return;
-    }
-    if (m_pBrush != nullptr) {
-        m_pBrush->Remove();
-    }
-    m_pBrush = brush;
-    if (m_pBrush != nullptr) {
-        m_pBrush->SetRefCount(1);
-    }
+    Qarn::AdoptOwnedBrush(m_pBrush, brush);
 }
 
 Color CQarnShadowProperty::GetColor1() const {

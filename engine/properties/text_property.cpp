@@ -121,16 +121,7 @@ void CQarnTextProperty::SetColor(const unsigned long& colorref, int index) {
 }
 
 void CQarnTextProperty::SetBrush(CQarnBasicBrushProperty* brush) {
-    if (brush == m_pBrush) {
-        return;
-    }
-    if (m_pBrush != nullptr) {
-        m_pBrush->Remove();
-    }
-    m_pBrush = brush;
-    if (m_pBrush != nullptr) {
-        m_pBrush->SetRefCount(1);
-    }
+    Qarn::AdoptOwnedBrush(m_pBrush, brush);
 }
 
 int CQarnTextProperty::GetNumPara() const {
