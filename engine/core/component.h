@@ -19,6 +19,7 @@
 #include "platform/point_f.h"
 #include "platform/rect_f.h"
 
+class QIODevice;
 class CQarnArrowProperty;
 class CQarnBasicBrushProperty;
 class CQarnConnection;
@@ -449,14 +450,16 @@ public:
     // The component's base record; every shape's record begins with it. Reading replaces the
     // properties by those of the record and centres the rotation on the frame.
     void Serialize(CArchive& ar) override;
-    // One attribute by its property id (core/property_ids.h), in the variant type of that id;
-    // any other id reads the user value attached under it as a property kind (empty when
-    // there is none).
     // Appends the component's SVG text to *out: its outline, paint, arrow heads, shadow and
     // text, with the definitions they need (once per export). `folder` is where pictures are
     // saved beside the file.
     virtual void ExportToSVG(QString* out, QString* folder);
+    // The same text written to an open text file (UTF-8); pictures go beside that file.
+    void ExportToSVG(QIODevice* file);
 
+    // One attribute by its property id (core/property_ids.h), in the variant type of that id;
+    // any other id reads the user value attached under it as a property kind (empty when
+    // there is none).
     virtual CVariant GetPropValue(UINT id);
     // Converts the value to the type of the id and writes the attribute; any other id writes
     // the user value attached under it, if there is one. A failed conversion or a value out of

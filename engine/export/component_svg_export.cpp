@@ -1,5 +1,8 @@
 // A component as SVG: a group holding its shadow, its outline elements with their paint and
 // arrow heads, and its text, followed by the definitions they used.
+#include <QFileDevice>
+#include <QFileInfo>
+#include <QIODevice>
 #include <QString>
 #include <memory>
 
@@ -33,19 +36,25 @@ public:
     ComponentSvgWriter(CQarnComponent& c, CSvgExportContext& context)
         : c_(c),
           context_(context),
-          paint_(context.Definitions(), context.Format()),
+          paint_(context.Definitions(), context.Format(), &context.Pictures()),
           shapes_(context.Format()),
           format_(context.Format()) {}
 
     QString Write();
 
 private:
-    // The fill attributes of a brush (with the caller's defs for referenced paint).
-    QString Fill(CQarnBasicBrushProperty* brush, const RectF& rect, bool userSpace, int shade);
-    QString Element(CQarnElement& element, bool userSpace, int count);
-    QString WidenedArrowOutline(CQarnElement& element);
-    QString Shadow(CQarnShadowProperty* shadow);
-    QString Text(CQarnTextProperty* text, CQarnShadowProperty* shadow);
+    // The fill attributes of a brush, appended (with the definitions of referenced paint).
+    // Text paints a picture through a white mask and keeps hatch cells crisp when turned.
+    void Fill(CQarnBasicBrushProperty* brush, const RectF& rect, bool userSpace, int shade,
+              bool text = false);
+    void Element(CQarnElement& element, bool userSpace, int count);
+    void Markers(CQarnArrowProperty* arrow);
+    void WidenedArrowOutline(CQarnElement& element);
+    void TextureClip(CQarnElement& element);
+    void Shadow(CQarnShadowProperty* shadow);
+    void Text(CQarnTextProperty* text, CQarnShadowProperty* shadow);
+    void TextLines(CQarnTextProperty* text, CQarnBasicBrushProperty* paint, const QString& clip);
+    QString TextClip(CQarnTextProperty* text);
     const Matrix* ComponentTransform() const { return c_.NeedTransform() ? &transform_ : nullptr; }
 
     CQarnComponent& c_;
@@ -54,41 +63,53 @@ private:
     CSvgShapeWriter shapes_;
     CSvgNumberFormat format_;
     Matrix transform_;
+    QString out_;
     QString defs_;
     QString texture_;
 };
 
-QString ComponentSvgWriter::Fill(CQarnBasicBrushProperty* brush, const RectF& rect, bool userSpace,
-                                 int shade) {
+void ComponentSvgWriter::Fill(CQarnBasicBrushProperty* brush, const RectF& rect, bool userSpace,
+                              int shade, bool text) {
     if (brush == nullptr) {
-        return QStringLiteral(" fill=\"none\"");
+        out_ += QLatin1String(" fill=\"none\"");
+        return;
     }
     switch (brush->GetBrushType()) {
         case CQarnBrushProperty::Hatch:
-            return QStringLiteral(" fill=\"%1\" fill-opacity=\"1\" fill-rule=\"evenodd\"%2")
-                .arg(paint_.SVG_AppendHatch(brush, &defs_, ComponentTransform()),
-                     c_.NeedTransform() ? QStringLiteral(" shape-rendering=\"optimizeSpeed\"")
-                                        : QString());
+            out_ += QLatin1String(" fill=\"");
+            out_ += paint_.SVG_AppendHatch(brush, &defs_, ComponentTransform());
+            out_ += QLatin1String("\" fill-opacity=\"1\" fill-rule=\"evenodd\"");
+            if (c_.NeedTransform()) {
+                out_ += text ? QLatin1String(" shape-rendering=\"crispEdges\"")
+                             : QLatin1String(" shape-rendering=\"optimizeSpeed\"");
+            }
+            return;
         case CQarnBrushProperty::Texture:
             texture_ = paint_.SVG_AppendTexture(brush, rect, 1, &defs_,
                                                 QarnSvg::AttributeFilter(c_.GetName()));
-            return QStringLiteral(" fill=\"none\"");
+            out_ += text ? QLatin1String(" fill=\"white\" enable-background=\"new\"")
+                         : QLatin1String(" fill=\"none\"");
+            return;
         case CQarnBrushProperty::PathGradient:
         case CQarnBrushProperty::LinearGradient:
-            return QStringLiteral(" fill=\"%1\" fill-opacity=\"1\" fill-rule=\"evenodd\"")
-                .arg(paint_.SVG_AppendGradient(brush, rect, &defs_, userSpace ? 1 : 0));
+            out_ += QLatin1String(" fill=\"");
+            out_ += paint_.SVG_AppendGradient(brush, rect, &defs_, userSpace ? 1 : 0);
+            out_ += QLatin1String("\" fill-opacity=\"1\" fill-rule=\"evenodd\"");
+            return;
         default:
-            return QLatin1Char(' ') + paint_.SVG_AddFill(brush->GetColor1(), shade);
+            out_ += QLatin1Char(' ');
+            paint_.AppendFill(out_, brush->GetColor1(), shade);
+            return;
     }
 }
 
 // Without markers, a stroke with arrow heads is written as the filled outline of the widened
 // stroke, heads included, in the stroke's paint.
-QString ComponentSvgWriter::WidenedArrowOutline(CQarnElement& element) {
+void ComponentSvgWriter::WidenedArrowOutline(CQarnElement& element) {
     CQarnPenProperty* pen = element.GetPen();
     std::unique_ptr<Pen> widening(pen->CreatePen(element.GetRectF(), 0, 100));
     if (!widening) {
-        return QString();
+        return;
     }
     element.GetArrow()->SetArrowAnchors(widening.get(), 0);
     // The line is cut back where the heads sit; its widened stroke and the heads' outlines
@@ -96,7 +117,7 @@ QString ComponentSvgWriter::WidenedArrowOutline(CQarnElement& element) {
     const LineEndShapes ends(*element.GetPath(), *widening);
     GraphicsPath outline{ends.Line()};
     if (outline.Widen(widening.get()) != Ok) {
-        return QString();
+        return;
     }
     for (const QPainterPath& head : ends.Fills()) {
         const GraphicsPath headPath(head);
@@ -104,12 +125,39 @@ QString ComponentSvgWriter::WidenedArrowOutline(CQarnElement& element) {
     }
     QString stroke = paint_.SVG_AddStroke(pen, element.GetRectF(), nullptr, 0, &defs_);
     QString fill = stroke.section(QLatin1Char(' '), 0, 1);  // stroke="..." stroke-opacity="..."
-    fill.replace(QStringLiteral("stroke"), QStringLiteral("fill"));
-    return shapes_.PathData(&outline) + QStringLiteral(" stroke=\"none\" ") + fill +
-           QStringLiteral(" fill-rule=\"nonzero\"/>\n");
+    fill.replace(QLatin1String("stroke"), QLatin1String("fill"));
+    out_ += shapes_.PathData(&outline);
+    out_ += QLatin1String(" stroke=\"none\" ");
+    out_ += fill;
+    out_ += QLatin1String(" fill-rule=\"nonzero\"/>\n");
 }
 
-QString ComponentSvgWriter::Element(CQarnElement& element, bool userSpace, int count) {
+void ComponentSvgWriter::Markers(CQarnArrowProperty* arrow) {
+    if (arrow->GetStartArrow() != ArrowTypeNone) {
+        out_ += QLatin1String(" marker-start=\"");
+        out_ +=
+            paint_.SVG_AppendArrow(0, arrow->GetStartArrow(), arrow->GetStartArrowSize(), &defs_);
+        out_ += QLatin1Char('"');
+    }
+    if (arrow->GetEndArrow() != ArrowTypeNone) {
+        out_ += QLatin1String(" marker-end=\"");
+        out_ += paint_.SVG_AppendArrow(1, arrow->GetEndArrow(), arrow->GetEndArrowSize(), &defs_);
+        out_ += QLatin1Char('"');
+    }
+}
+
+// A picture fill is painted by its filter inside the element's outline.
+void ComponentSvgWriter::TextureClip(CQarnElement& element) {
+    const QString clip = QStringLiteral("_Cilp-%1_").arg(QarnSvg::AttributeFilter(c_.GetName()));
+    if (context_.Definitions().Add(clip)) {
+        defs_ += QStringLiteral("<clipPath id=\"%1\">\n  %2/>\n</clipPath>\n")
+                     .arg(clip, shapes_.PathData(element.GetPath()));
+    }
+    out_ += QStringLiteral("<g clip-path=\"url(#%1)\" filter=\"url(#%2)\"/>\n").arg(clip, texture_);
+    texture_.clear();
+}
+
+void ComponentSvgWriter::Element(CQarnElement& element, bool userSpace, int count) {
     CQarnArrowProperty* arrow = element.GetArrow();
     const bool stroked = element.HasFlag(CQarnElement::kDrawLine) && element.GetPen() != nullptr;
     const bool closed = element.HasFlag(CQarnElement::kClosed);
@@ -119,101 +167,117 @@ QString ComponentSvgWriter::Element(CQarnElement& element, bool userSpace, int c
     const bool markers = Qarn::GetConfig()->m_nUseSVGAnchor != 0;
     const bool filled = element.HasFlag(CQarnElement::kFill);
     const bool widen = heads && !markers;
-    QString text;
     if (filled || !widen) {
-        text += shapes_.SVG_PathToString(c_, element.GetPath(), count == 1 ? 1 : 0);
-        text += filled ? Fill(element.GetBrush(), element.GetRectF(), userSpace, element.GetShade())
-                       : QStringLiteral(" fill=\"none\"");
+        out_ += shapes_.SVG_PathToString(c_, element.GetPath(), count == 1 ? 1 : 0);
+        if (filled) {
+            Fill(element.GetBrush(), element.GetRectF(), userSpace, element.GetShade());
+        } else {
+            out_ += QLatin1String(" fill=\"none\"");
+        }
         if (stroked && !widen) {
-            text += QLatin1Char(' ') + paint_.SVG_AddStroke(element.GetPen(), element.GetRectF(),
-                                                            nullptr, userSpace ? 1 : 0, &defs_);
-            if (heads && arrow->GetStartArrow() != ArrowTypeNone) {
-                text += QStringLiteral(" marker-start=\"%1\"")
-                            .arg(paint_.SVG_AppendArrow(0, arrow->GetStartArrow(),
-                                                        arrow->GetStartArrowSize(), &defs_));
-            }
-            if (heads && arrow->GetEndArrow() != ArrowTypeNone) {
-                text += QStringLiteral(" marker-end=\"%1\"")
-                            .arg(paint_.SVG_AppendArrow(1, arrow->GetEndArrow(),
-                                                        arrow->GetEndArrowSize(), &defs_));
+            out_ += QLatin1Char(' ');
+            paint_.AppendStroke(out_, element.GetPen(), element.GetRectF(), nullptr,
+                                userSpace ? 1 : 0, &defs_);
+            if (heads) {
+                Markers(arrow);
             }
         } else {
-            text += QStringLiteral(" stroke=\"none\"");
+            out_ += QLatin1String(" stroke=\"none\"");
         }
-        text += QStringLiteral("/>\n");
+        // A shaded plain colour is written scaled; other paint is shaded by a filter. The
+        // page shades fills only, so unfilled elements keep their stroke as it is.
+        CQarnBasicBrushProperty* brush = element.GetBrush();
+        if (filled && brush != nullptr && element.GetShade() != 100 &&
+            brush->GetBrushType() != CQarnBrushProperty::Solid) {
+            out_ += QLatin1String(" filter=\"");
+            out_ += paint_.SVG_AppendGrayScaleFilter(element.GetShade(), &defs_);
+            out_ += QLatin1Char('"');
+        }
+        out_ += QLatin1String("/>\n");
     }
     if (widen) {
-        text += WidenedArrowOutline(element);
+        WidenedArrowOutline(element);
     }
     if (!texture_.isEmpty()) {
-        const QString clip =
-            QStringLiteral("_Cilp-%1_").arg(QarnSvg::AttributeFilter(c_.GetName()));
-        if (context_.Definitions().Add(clip)) {
-            defs_ += QStringLiteral("<clipPath id=\"%1\">\n  %2/>\n</clipPath>\n")
-                         .arg(clip, shapes_.PathData(element.GetPath()));
-        }
-        text +=
-            QStringLiteral("<g clip-path=\"url(#%1)\" filter=\"url(#%2)\"/>\n").arg(clip, texture_);
-        texture_.clear();
+        TextureClip(element);
     }
-    return text;
 }
 
-QString ComponentSvgWriter::Shadow(CQarnShadowProperty* shadow) {
+void ComponentSvgWriter::Shadow(CQarnShadowProperty* shadow) {
     GraphicsPath outline;
     c_.CreatePath(outline, nullptr, 0);
     if (outline.IsEmpty()) {
-        return QString();
+        return;
     }
     Matrix placement;
     shadow->GetTransformMatrix(placement, c_.GetRectF());
     outline.Transform(&placement);
     RectF area = shadow->GetBoundRect(c_.GetRectF());
-    QString text = shapes_.PathData(&outline) + Fill(shadow->GetBrushProperty(), area, false, 100);
+    out_ += shapes_.PathData(&outline);
+    Fill(shadow->GetBrushProperty(), area, false, 100);
     if (c_.GetDrawLine() && c_.GetPenProperty() != nullptr) {
-        text += QLatin1Char(' ') + paint_.SVG_AddStroke(c_.GetPenProperty(), area,
-                                                        shadow->GetBrushProperty(), 0, &defs_);
+        out_ += QLatin1Char(' ');
+        paint_.AppendStroke(out_, c_.GetPenProperty(), area, shadow->GetBrushProperty(), 0, &defs_);
     } else {
-        text += QStringLiteral(" stroke=\"none\"");
+        out_ += QLatin1String(" stroke=\"none\"");
     }
-    return text + QStringLiteral("/>\n");
+    out_ += QLatin1String("/>\n");
 }
 
-QString ComponentSvgWriter::Text(CQarnTextProperty* text, CQarnShadowProperty*) {
-    if (!text->IsLayoutValid()) {
-        text->UpdateBounds(&c_);
-    }
-    if (text->GetBoxCount() == 0) {
+// The page clips text to its text rectangle (unless the text's format says not to), so the
+// SVG does the same; the component's outline would hide the text of lines and cut the
+// corners of text in ellipses that the page shows.
+QString ComponentSvgWriter::TextClip(CQarnTextProperty* text) {
+    if ((text->GetStringFormat() & CQarnTextProperty::NoClip) != 0) {
         return QString();
     }
+    RectF frame = c_.GetTextPosition();
+    Qarn::NormalizeRectF(frame);
+    const QString id = QStringLiteral("_Cilp-%1-Text_").arg(QarnSvg::AttributeFilter(c_.GetName()));
+    if (context_.Definitions().Add(id)) {
+        GraphicsPath box;
+        box.AddRectangle(frame);
+        defs_ += QStringLiteral("<clipPath id=\"%1\">\n  %2/>\n</clipPath>\n")
+                     .arg(id, shapes_.PathData(&box));
+    }
+    return CSvgDefinitions::Reference(id);
+}
+
+void ComponentSvgWriter::TextLines(CQarnTextProperty* text, CQarnBasicBrushProperty* paint,
+                                   const QString& clip) {
     const BYTE style = text->GetFontStyle();
     const bool vertical = text->GetVertical();
-    const QString mode =
-        vertical ? QStringLiteral("tb-rl")
-                 : (text->GetRightToLeft() ? QStringLiteral("rl-tb") : QStringLiteral("lr-tb"));
+    out_ += QLatin1String("<g");
+    if (!clip.isEmpty()) {
+        out_ += QLatin1String(" clip-path=\"") + clip + QLatin1Char('"');
+    }
+    Fill(paint ? paint : text->GetBrush(), c_.GetRectF(), false, 100, true);
+    out_ += QLatin1String(" stroke=\"none\" writing-mode=\"");
+    out_ += vertical ? QLatin1String("tb-rl")
+                     : (text->GetRightToLeft() ? QLatin1String("rl-tb") : QLatin1String("lr-tb"));
+    out_ += QLatin1String("\" font-family=\"");
+    out_ += QarnSvg::AttributeFilter(text->GetFontName());
     // Sizes are in document units (1/100 inch), so the point size is written in those units.
-    const QString size = format_.Num(text->GetFontSize() * 100.0 / 72.0);
-    QString header =
-        QStringLiteral(
-            "<g%1 stroke=\"none\" writing-mode=\"%2\" font-family=\"%3\" "
-            "font-size=\"%4\" %5%6text-anchor=\"middle\" "
-            "xml:space=\"preserve\">\n")
-            .arg(Fill(text->GetBrush(), c_.GetRectF(), false, 100), mode,
-                 QarnSvg::AttributeFilter(text->GetFontName()), size,
-                 (style & CQarnFontProperty::Bold) ? QStringLiteral("font-weight=\"bold\" ")
-                                                   : QString(),
-                 (style & CQarnFontProperty::Italic) ? QStringLiteral("font-style=\"italic\" ")
-                                                     : QString());
-    QString decoration;
+    out_ += QLatin1String("\" font-size=\"");
+    format_.AppendNum(out_, text->GetFontSize() * 100.0 / 72.0);
+    out_ += QLatin1String("\" ");
+    if (style & CQarnFontProperty::Bold) {
+        out_ += QLatin1String("font-weight=\"bold\" ");
+    }
+    if (style & CQarnFontProperty::Italic) {
+        out_ += QLatin1String("font-style=\"italic\" ");
+    }
+    out_ += QLatin1String("text-anchor=\"middle\" xml:space=\"preserve\">\n");
+    QLatin1String decoration("");
     const bool under = (style & CQarnFontProperty::Underline) != 0;
     const bool through = (style & CQarnFontProperty::Strikeout) != 0;
-    if (under || through) {
-        decoration = QStringLiteral("text-decoration=\"%1\" ")
-                         .arg(under && through ? QStringLiteral("underline line-through")
-                                               : (under ? QStringLiteral("underline")
-                                                        : QStringLiteral("line-through")));
+    if (under && through) {
+        decoration = QLatin1String("text-decoration=\"underline line-through\" ");
+    } else if (under) {
+        decoration = QLatin1String("text-decoration=\"underline\" ");
+    } else if (through) {
+        decoration = QLatin1String("text-decoration=\"line-through\" ");
     }
-    QString body;
     const QList<RectF>& boxes = text->GetTextBoxes();
     const QList<CQarnCharRange>& ranges = text->GetCharRanges();
     for (qsizetype i = 0; i < boxes.size() && i < ranges.size(); ++i) {
@@ -225,17 +289,45 @@ QString ComponentSvgWriter::Text(CQarnTextProperty* text, CQarnShadowProperty*) 
         const float y = vertical ? box.Y + box.Height / 2 : box.Y + 0.8f * box.Height;
         // textLength is a length: the measured width of the line (a character count would
         // squeeze or stretch the line to that many units).
-        body +=
-            QStringLiteral("  <text x=\"%1\" y=\"%2\" %3textLength=\"%4\">%5</text>\n")
-                .arg(format_.Num(box.X + box.Width / 2), format_.Num(y), decoration,
-                     format_.Num(vertical ? box.Height : box.Width), QarnSvg::HtmlFilter(words));
+        out_ += QLatin1String("  <text x=\"");
+        format_.AppendNum(out_, box.X + box.Width / 2);
+        out_ += QLatin1String("\" y=\"");
+        format_.AppendNum(out_, y);
+        out_ += QLatin1String("\" ");
+        out_ += decoration;
+        out_ += QLatin1String("textLength=\"");
+        format_.AppendNum(out_, vertical ? box.Height : box.Width);
+        out_ += QLatin1String("\">");
+        out_ += QarnSvg::HtmlFilter(words);
+        out_ += QLatin1String("</text>\n");
     }
-    QString tail;
+    out_ += QLatin1String("</g>\n");
     if (!texture_.isEmpty()) {
-        tail = QStringLiteral("<g filter=\"url(#%1)\"/>\n").arg(texture_);
+        out_ += QStringLiteral("<g filter=\"url(#%1)\"/>\n").arg(texture_);
         texture_.clear();
     }
-    return header + body + QStringLiteral("</g>\n") + tail;
+}
+
+void ComponentSvgWriter::Text(CQarnTextProperty* text, CQarnShadowProperty* shadow) {
+    if (!text->IsLayoutValid()) {
+        text->UpdateBounds(&c_);
+    }
+    if (text->GetBoxCount() == 0) {
+        return;
+    }
+    const QString clip = TextClip(text);
+    // As on the page, the text of an unfilled component with a shadow casts one: the same
+    // lines once more, placed by the shadow and in its colour.
+    if (shadow != nullptr && c_.GetDrawShadow() && !c_.GetFill() &&
+        shadow->GetBrushProperty() != nullptr) {
+        Matrix placement;
+        shadow->GetTransformMatrix(placement, c_.GetRectF());
+        out_ += QLatin1String("<g ") + CSvgNumberFormat::MatrixToString(placement, 9, true) +
+                QLatin1String(">\n");
+        TextLines(text, shadow->GetBrushProperty(), clip);
+        out_ += QLatin1String("</g>\n");
+    }
+    TextLines(text, nullptr, clip);
 }
 
 QString ComponentSvgWriter::Write() {
@@ -243,16 +335,16 @@ QString ComponentSvgWriter::Write() {
     if (!c_.GetFill() && !c_.GetDrawLine() && text == nullptr) {
         return QString();
     }
-    QString transform;
+    out_.reserve(1024);
+    out_ += QLatin1String("<g id=\"") + QarnSvg::AttributeFilter(c_.GetName()) + QLatin1Char('"');
     if (c_.NeedTransform()) {
         c_.GetTransformMatrix(transform_);
-        transform = QLatin1Char(' ') + CSvgNumberFormat::MatrixToString(transform_, 9, true);
+        out_ += QLatin1Char(' ') + CSvgNumberFormat::MatrixToString(transform_, 9, true);
     }
-    QString out =
-        QStringLiteral("<g id=\"%1\"%2>\n").arg(QarnSvg::AttributeFilter(c_.GetName()), transform);
+    out_ += QLatin1String(">\n");
     CQarnShadowProperty* shadow = c_.GetShadowProperty();
     if (shadow != nullptr && c_.GetDrawShadow()) {
-        out += Shadow(shadow);
+        Shadow(shadow);
     }
     if (c_.GetElementCount() == 0) {
         c_.ResetPath();
@@ -262,17 +354,18 @@ QString ComponentSvgWriter::Write() {
     for (int i = 0; i < count; ++i) {
         if (CQarnElement* element = c_.GetElement(i)) {
             if (!element->GetPath()->IsEmpty()) {
-                out += Element(*element, count > 1, count);
+                Element(*element, count > 1, count);
             }
         }
     }
     if (text != nullptr && c_.GetDrawText()) {
-        out += Text(text, shadow);
+        Text(text, shadow);
     }
     if (!defs_.isEmpty()) {
-        out += QStringLiteral("<defs>\n") + defs_ + QStringLiteral("</defs>\n");
+        out_ += QLatin1String("<defs>\n") + defs_ + QLatin1String("</defs>\n");
     }
-    return out + QStringLiteral("</g>\n");
+    out_ += QLatin1String("</g>\n");
+    return out_;
 }
 
 }  // namespace
@@ -289,6 +382,25 @@ void CQarnComponent::ExportToSVG(QString* out, QString* folder) {
     }
     ComponentSvgWriter writer(*this, *context);
     const QString text = writer.Write();
-    m_strSVG = text;
+    // A component exported on its own keeps its text; in a document export the file holds it,
+    // and keeping a second copy of every component's text would double the export's memory.
+    if (own) {
+        m_strSVG = text;
+    } else {
+        m_strSVG.clear();
+    }
     out->append(text);
+}
+
+void CQarnComponent::ExportToSVG(QIODevice* file) {
+    if (file == nullptr) {
+        return;
+    }
+    QString folder;
+    if (auto* named = qobject_cast<QFileDevice*>(file)) {
+        folder = QFileInfo(named->fileName()).absolutePath() + QLatin1Char('/');
+    }
+    QString text;
+    ExportToSVG(&text, &folder);
+    file->write(text.toUtf8());
 }

@@ -14,7 +14,9 @@ public:
     // Every id in the order written, as one string (the export's registry).
     const QString& Registry() const { return registry_; }
 
-    static QString Reference(const QString& id) { return QStringLiteral("url(#%1)").arg(id); }
+    static QString Reference(const QString& id) {
+        return QLatin1String("url(#") + id + QLatin1Char(')');
+    }
 
 private:
     QSet<QString> ids_;

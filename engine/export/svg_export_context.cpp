@@ -1,5 +1,8 @@
 #include "export/svg_export_context.h"
 
+#include "core/configuration.h"
+#include "core/custom_config.h"
+
 namespace {
 
 CSvgExportContext*& CurrentContext() {
@@ -10,7 +13,9 @@ CSvgExportContext*& CurrentContext() {
 }  // namespace
 
 CSvgExportContext::CSvgExportContext(const QString& folder)
-    : folder_(folder), previous_(CurrentContext()) {
+    : folder_(folder),
+      pictures_(folder, Qarn::GetConfig()->m_nSaveSVGPicturesLocally != 0),
+      previous_(CurrentContext()) {
     CurrentContext() = this;
 }
 

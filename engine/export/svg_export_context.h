@@ -7,6 +7,7 @@
 
 #include "export/svg_definitions.h"
 #include "export/svg_number_format.h"
+#include "export/svg_picture_folder.h"
 
 class CSvgExportContext {
 public:
@@ -21,10 +22,12 @@ public:
     CSvgDefinitions& Definitions() { return definitions_; }
     const CSvgNumberFormat& Format() const { return format_; }
     const QString& Folder() const { return folder_; }
+    CSvgPictureFolder& Pictures() { return pictures_; }
 
 private:
     CSvgDefinitions definitions_;
     CSvgNumberFormat format_;
     QString folder_;
+    CSvgPictureFolder pictures_;
     CSvgExportContext* previous_;
 };

@@ -1,12 +1,13 @@
 #include "export/svg_paint_writer.h"
 
 #include <QImageReader>
-#include <QRegularExpression>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "core/conversions.h"
 #include "export/svg_definitions.h"
+#include "export/svg_picture_folder.h"
 #include "export/svg_text_filters.h"
 #include "platform/hatch_brush.h"
 #include "platform/matrix.h"
@@ -16,8 +17,10 @@
 
 namespace {
 
-QString Hex2(int byte) {
-    return QStringLiteral("%1").arg(byte & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+void AppendHex2(QString& out, int byte) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    out += QLatin1Char(kDigits[(byte >> 4) & 0xF]);
+    out += QLatin1Char(kDigits[byte & 0xF]);
 }
 
 void AddDefinition(QString* defs, const QString& text) {
@@ -28,17 +31,35 @@ void AddDefinition(QString* defs, const QString& text) {
 
 }  // namespace
 
-CSvgPaintWriter::CSvgPaintWriter(CSvgDefinitions& definitions, const CSvgNumberFormat& format)
-    : definitions_(definitions), format_(format) {}
+CSvgPaintWriter::CSvgPaintWriter(CSvgDefinitions& definitions, const CSvgNumberFormat& format,
+                                 CSvgPictureFolder* pictures)
+    : definitions_(definitions), format_(format), pictures_(pictures) {}
 
 QString CSvgPaintWriter::Rgb(const Color& color) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(color.GetR()).arg(color.GetG()).arg(color.GetB());
+    QString out;
+    AppendRgb(out, color.GetR(), color.GetG(), color.GetB());
+    return out;
+}
+
+void CSvgPaintWriter::AppendRgb(QString& out, int red, int green, int blue) {
+    char buffer[48] = "rgb(";
+    char* end = std::to_chars(buffer + 4, buffer + 16, red).ptr;
+    *end++ = ',';
+    end = std::to_chars(end, end + 12, green).ptr;
+    *end++ = ',';
+    end = std::to_chars(end, end + 12, blue).ptr;
+    *end++ = ')';
+    out += QLatin1String(buffer, end);
 }
 
 QString CSvgPaintWriter::ColourBytes(const Color& first, const Color& second) {
     QString out;
+    out.reserve(16);
     for (const Color& c : {first, second}) {
-        out += Hex2(c.GetR()) + Hex2(c.GetG()) + Hex2(c.GetB()) + Hex2(c.GetA());
+        AppendHex2(out, c.GetR());
+        AppendHex2(out, c.GetG());
+        AppendHex2(out, c.GetB());
+        AppendHex2(out, c.GetA());
     }
     return out;
 }
@@ -67,78 +88,87 @@ QString CSvgPaintWriter::ArrowName(ArrowType type) {
 }
 
 QString CSvgPaintWriter::SVG_AddFill(const Color& color, int percent) const {
-    const int r = color.GetR() * percent / 100;
-    const int g = color.GetG() * percent / 100;
-    const int b = color.GetB() * percent / 100;
-    return QStringLiteral("fill=\"rgb(%1,%2,%3)\" fill-opacity=\"%4\" fill-rule=\"evenodd\"")
-        .arg(r)
-        .arg(g)
-        .arg(b)
-        .arg(Opacity(color.GetA()));
+    QString out;
+    AppendFill(out, color, percent);
+    return out;
+}
+
+void CSvgPaintWriter::AppendFill(QString& out, const Color& color, int percent) const {
+    out += QLatin1String("fill=\"");
+    AppendRgb(out, color.GetR() * percent / 100, color.GetG() * percent / 100,
+              color.GetB() * percent / 100);
+    out += QLatin1String("\" fill-opacity=\"");
+    format_.AppendNum(out, color.GetA() / 255.0);
+    out += QLatin1String("\" fill-rule=\"evenodd\"");
 }
 
 // Dash lengths in line widths: butt caps use the pattern as drawn, square and round caps
 // grow each dash by the cap, so their dashes are written shorter and their gaps longer.
-QString CSvgPaintWriter::DashArray(const CQarnPenProperty* pen) const {
+void CSvgPaintWriter::AppendDashArray(QString& out, const CQarnPenProperty* pen) const {
+    struct Pattern {
+        int count;
+        double factors[6];
+    };
+    static const Pattern kButt[4] = {
+        {2, {3, 1}}, {2, {1, 1}}, {4, {3, 1, 1, 1}}, {6, {3, 1, 1, 1, 1, 1}}};
+    static const Pattern kCapped[4] = {
+        {2, {2, 2}}, {2, {0, 2}}, {4, {2, 2, 0, 2}}, {6, {2, 2, 0, 2, 0, 2}}};
+    const int style = pen->GetDashStyle();
+    if (style < 1 || style > 4) {
+        return;
+    }
+    const Pattern& pattern = (pen->GetLineCap() == 0 ? kButt : kCapped)[style - 1];
     const double w = pen->GetLineWidth();
-    const bool butt = pen->GetLineCap() == 0;
-    QList<double> pattern;
-    switch (pen->GetDashStyle()) {
-        case 1:
-            pattern = butt ? QList<double>{3, 1} : QList<double>{2, 2};
-            break;
-        case 2:
-            pattern = butt ? QList<double>{1, 1} : QList<double>{0, 2};
-            break;
-        case 3:
-            pattern = butt ? QList<double>{3, 1, 1, 1} : QList<double>{2, 2, 0, 2};
-            break;
-        case 4:
-            pattern = butt ? QList<double>{3, 1, 1, 1, 1, 1} : QList<double>{2, 2, 0, 2, 0, 2};
-            break;
-        default:
-            return QString();
+    out += QLatin1String("stroke-dasharray=\"");
+    for (int i = 0; i < pattern.count; ++i) {
+        if (i > 0) {
+            out += QLatin1String(", ");
+        }
+        format_.AppendNum(out, pattern.factors[i] * w);
     }
-    QStringList values;
-    for (double factor : pattern) {
-        values.append(format_.Num(factor * w));
-    }
-    return QStringLiteral("stroke-dasharray=\"%1\" ").arg(values.join(QStringLiteral(", ")));
-}
-
-QString CSvgPaintWriter::PaintReference(CQarnBasicBrushProperty* brush, const RectF& rect,
-                                        int userSpace, QString* defs, QString* opacity) {
-    switch (brush->GetBrushType()) {
-        case CQarnBrushProperty::Hatch:
-            *opacity = QStringLiteral("1");
-            return SVG_AppendHatch(brush, defs, nullptr);
-        case CQarnBrushProperty::PathGradient:
-        case CQarnBrushProperty::LinearGradient:
-            *opacity = QStringLiteral("1");
-            return SVG_AppendGradient(brush, rect, defs, userSpace);
-        default:
-            // Solid paint; a picture has no stroke form and strokes in its first colour.
-            *opacity = Opacity(brush->GetColor1().GetA());
-            return Rgb(brush->GetColor1());
-    }
+    out += QLatin1String("\" ");
 }
 
 QString CSvgPaintWriter::SVG_AddStroke(const CQarnPenProperty* pen, const RectF& rect,
                                        CQarnBasicBrushProperty* paint, int userSpace,
                                        QString* defs) {
+    QString out;
+    AppendStroke(out, pen, rect, paint, userSpace, defs);
+    return out;
+}
+
+void CSvgPaintWriter::AppendStroke(QString& out, const CQarnPenProperty* pen, const RectF& rect,
+                                   CQarnBasicBrushProperty* paint, int userSpace, QString* defs) {
     static const char* const kCaps[] = {"butt", "square", "round"};
     static const char* const kJoins[] = {"miter", "bevel", "round", "miter"};
     CQarnBasicBrushProperty* brush = paint ? paint : pen->GetBrush();
-    QString opacity;
-    const QString stroke = PaintReference(brush, rect, userSpace, defs, &opacity);
-    const BYTE cap = std::min<BYTE>(pen->GetLineCap(), 2);
-    const BYTE join = std::min<BYTE>(pen->GetLineJoin(), 3);
-    return QStringLiteral(
-               "stroke=\"%1\" stroke-opacity=\"%2\" stroke-width=\"%3\" %4stroke-linecap=\"%5\" "
-               "stroke-linejoin=\"%6\" stroke-miterlimit=\"%7\"")
-        .arg(stroke, opacity, format_.Num(pen->GetLineWidth()), DashArray(pen),
-             QLatin1String(kCaps[cap]), QLatin1String(kJoins[join]))
-        .arg(pen->GetMeterLimit());
+    out += QLatin1String("stroke=\"");
+    const BYTE kind = brush->GetBrushType();
+    if (kind == CQarnBrushProperty::Hatch) {
+        out += SVG_AppendHatch(brush, defs, nullptr);
+        out += QLatin1String("\" stroke-opacity=\"1");
+    } else if (kind == CQarnBrushProperty::PathGradient ||
+               kind == CQarnBrushProperty::LinearGradient) {
+        out += SVG_AppendGradient(brush, rect, defs, userSpace);
+        out += QLatin1String("\" stroke-opacity=\"1");
+    } else {
+        // Solid paint; a picture has no stroke form and strokes in its first colour.
+        const Color colour = brush->GetColor1();
+        AppendRgb(out, colour.GetR(), colour.GetG(), colour.GetB());
+        out += QLatin1String("\" stroke-opacity=\"");
+        format_.AppendNum(out, colour.GetA() / 255.0);
+    }
+    out += QLatin1String("\" stroke-width=\"");
+    format_.AppendNum(out, pen->GetLineWidth());
+    out += QLatin1String("\" ");
+    AppendDashArray(out, pen);
+    out += QLatin1String("stroke-linecap=\"");
+    out += QLatin1String(kCaps[std::min<BYTE>(pen->GetLineCap(), 2)]);
+    out += QLatin1String("\" stroke-linejoin=\"");
+    out += QLatin1String(kJoins[std::min<BYTE>(pen->GetLineJoin(), 3)]);
+    out += QLatin1String("\" stroke-miterlimit=\"");
+    out += QString::number(pen->GetMeterLimit());
+    out += QLatin1Char('"');
 }
 
 QString CSvgPaintWriter::Stop(const char* offset, const Color& color) const {
@@ -258,13 +288,17 @@ QString CSvgPaintWriter::SVG_AppendHatch(CQarnBasicBrushProperty* brush, QString
     }
     const Color fore = brush->GetColor1();
     const Color back = brush->GetColor2();
-    QString id = QStringLiteral("_Hatch%1%2").arg(ColourBytes(fore, back)).arg(style);
+    QString id = QLatin1String("_Hatch") + ColourBytes(fore, back) + QString::number(style);
     QString transformPart;
     if (transform != nullptr && !transform->IsIdentity()) {
         const QString matrix = CSvgNumberFormat::MatrixToString(*transform, 9, false);
         transformPart = QStringLiteral(" patternTransform=\"%1\"").arg(matrix);
-        id += QLatin1Char('-') +
-              QString(matrix).remove(QRegularExpression(QStringLiteral("[^0-9.-]")));
+        id += QLatin1Char('-');
+        for (QChar c : matrix) {
+            if (c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char('-')) {
+                id += c;
+            }
+        }
     }
     id += QLatin1Char('_');
     if (definitions_.Add(id)) {
@@ -453,7 +487,9 @@ QString CSvgPaintWriter::SVG_AppendTexture(CQarnBasicBrushProperty* brush, const
     const bool stretch = brush->GetStretch();
     QString form;
     QString image;
-    const QString href = QarnSvg::AttributeFilter(picture);
+    CSvgPictureFolder where(QString(), false);
+    const QString href =
+        QarnSvg::AttributeFilter((pictures_ ? pictures_ : &where)->Reference(picture));
     if (wrap == 0 && !stretch) {
         form = QStringLiteral("Tile");
         image = QStringLiteral("<feImage width=\"%1\" height=\"%2\" xlink:href=\"%3\"/><feTile/>")

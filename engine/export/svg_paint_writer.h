@@ -14,11 +14,14 @@
 class CQarnBasicBrushProperty;
 class CQarnPenProperty;
 class CSvgDefinitions;
+class CSvgPictureFolder;
 class Matrix;
 
 class CSvgPaintWriter {
 public:
-    CSvgPaintWriter(CSvgDefinitions& definitions, const CSvgNumberFormat& format);
+    // Pictures are referred to through `pictures` when given, else where they lie.
+    CSvgPaintWriter(CSvgDefinitions& definitions, const CSvgNumberFormat& format,
+                    CSvgPictureFolder* pictures = nullptr);
 
     // fill="rgb(r,g,b)" fill-opacity="a" fill-rule="evenodd", the colour scaled by percent.
     QString SVG_AddFill(const Color& color, int percent) const;
@@ -42,6 +45,11 @@ public:
 
     // "rgb(r,g,b)" of a colour.
     static QString Rgb(const Color& color);
+    static void AppendRgb(QString& out, int red, int green, int blue);
+    // The fill and stroke attributes appended to `out`, without strings of their own.
+    void AppendFill(QString& out, const Color& color, int percent) const;
+    void AppendStroke(QString& out, const CQarnPenProperty* pen, const RectF& rect,
+                      CQarnBasicBrushProperty* paint, int userSpace, QString* defs);
     // The 8 colour bytes of an id: red, green, blue, alpha of colour 1, then of colour 2.
     static QString ColourBytes(const Color& first, const Color& second);
     // The head's name in marker ids.
@@ -50,10 +58,9 @@ public:
 private:
     QString Opacity(BYTE alpha) const { return format_.Num(alpha / 255.0); }
     QString Stop(const char* offset, const Color& color) const;
-    QString DashArray(const CQarnPenProperty* pen) const;
-    QString PaintReference(CQarnBasicBrushProperty* brush, const RectF& rect, int userSpace,
-                           QString* defs, QString* opacity);
+    void AppendDashArray(QString& out, const CQarnPenProperty* pen) const;
 
     CSvgDefinitions& definitions_;
     CSvgNumberFormat format_;
+    CSvgPictureFolder* pictures_;
 };

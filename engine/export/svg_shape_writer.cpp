@@ -29,14 +29,23 @@ QString CSvgShapeWriter::SVG_ShapeToString(const CQarnComponent& component,
     RectF r = component.GetRectF();
     Qarn::NormalizeRectF(r);
     const int shape = component.GetShapeID();
-    if (shape == kEllipse) {
-        return QStringLiteral("<ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\"")
-            .arg(format_.Num(r.X + r.Width / 2), format_.Num(r.Y + r.Height / 2),
-                 format_.Num(r.Width / 2), format_.Num(r.Height / 2));
-    }
-    if (shape == kRectangle) {
-        return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"")
-            .arg(format_.Num(r.X), format_.Num(r.Y), format_.Num(r.Width), format_.Num(r.Height));
+    if (shape == kEllipse || shape == kRectangle) {
+        const bool ellipse = shape == kEllipse;
+        const double values[4] = {
+            ellipse ? r.X + r.Width / 2 : r.X, ellipse ? r.Y + r.Height / 2 : r.Y,
+            ellipse ? r.Width / 2 : r.Width, ellipse ? r.Height / 2 : r.Height};
+        static const char* const kEllipseNames[4] = {"<ellipse cx=\"", "\" cy=\"", "\" rx=\"",
+                                                     "\" ry=\""};
+        static const char* const kRectNames[4] = {"<rect x=\"", "\" y=\"", "\" width=\"",
+                                                  "\" height=\""};
+        QString text;
+        text.reserve(64);
+        for (int i = 0; i < 4; ++i) {
+            text += QLatin1String(ellipse ? kEllipseNames[i] : kRectNames[i]);
+            format_.AppendNum(text, values[i]);
+        }
+        text += QLatin1Char('"');
+        return text;
     }
     const bool triangle = shape == kRightTriangle;
     if ((!triangle && !PolygonShapeIds().contains(shape)) || path == nullptr) {
@@ -51,16 +60,21 @@ QString CSvgShapeWriter::SVG_ShapeToString(const CQarnComponent& component,
     QString text = QStringLiteral("<polygon points=\"");
     const int used = triangle ? 3 : count;
     for (int i = 0; i < used; ++i) {
-        text += format_.Num(points[size_t(i)].X) + QLatin1Char(' ') +
-                format_.Num(points[size_t(i)].Y) +
-                (triangle && i == 2 ? QString() : QStringLiteral(" "));
+        format_.AppendNum(text, points[size_t(i)].X);
+        text += QLatin1Char(' ');
+        format_.AppendNum(text, points[size_t(i)].Y);
+        if (!(triangle && i == 2)) {
+            text += QLatin1Char(' ');
+        }
     }
     return text + QLatin1Char('"');
 }
 
 QString CSvgShapeWriter::PathData(const GraphicsPath* path) const {
-    QString d = QStringLiteral("<path d=\"");
     const int count = path ? path->GetPointCount() : 0;
+    QString d;
+    d.reserve(12 + count * 16);
+    d += QLatin1String("<path d=\"");
     std::vector<PointF> points(static_cast<size_t>(count));
     std::vector<BYTE> types(static_cast<size_t>(count));
     if (count > 0) {
@@ -70,23 +84,26 @@ QString CSvgShapeWriter::PathData(const GraphicsPath* path) const {
     int bezierIndex = 0;
     for (int i = 0; i < count; ++i) {
         const BYTE type = types[size_t(i)] & PathPointTypePathTypeMask;
-        const bool closes = (types[size_t(i)] & PathPointTypeCloseSubpath) != 0;
-        const QString xy =
-            format_.Num(points[size_t(i)].X) + QLatin1Char(' ') + format_.Num(points[size_t(i)].Y);
-        QString piece;
         if (type == PathPointTypeStart) {
-            piece = QStringLiteral("M ") + xy;
+            d += QLatin1String("M ");
             bezierIndex = 0;
         } else if (type == PathPointTypeBezier) {
-            piece = (bezierIndex % 3 == 0 ? QStringLiteral("C ") : QString()) + xy;
+            if (bezierIndex % 3 == 0) {
+                d += QLatin1String("C ");
+            }
             ++bezierIndex;
         } else {
-            piece = QStringLiteral("L ") + xy;
+            d += QLatin1String("L ");
             bezierIndex = 0;
         }
-        d += piece + (closes ? QStringLiteral(" Z ") : QStringLiteral(" "));
+        format_.AppendNum(d, points[size_t(i)].X);
+        d += QLatin1Char(' ');
+        format_.AppendNum(d, points[size_t(i)].Y);
+        d += (types[size_t(i)] & PathPointTypeCloseSubpath) != 0 ? QLatin1String(" Z ")
+                                                                 : QLatin1String(" ");
     }
-    return d + QLatin1Char('"');
+    d += QLatin1Char('"');
+    return d;
 }
 
 QString CSvgShapeWriter::SVG_PathToString(const CQarnComponent& component, const GraphicsPath* path,

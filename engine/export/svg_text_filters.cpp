@@ -1,5 +1,7 @@
 #include "export/svg_text_filters.h"
 
+#include <algorithm>
+
 namespace QarnSvg {
 
 QString DropInvalidXmlCharacters(const QString& text) {
@@ -25,6 +27,15 @@ QString HtmlFilter(const QString& text) {
 }
 
 QString AttributeFilter(const QString& text) {
+    // Most names hold nothing to escape or drop; they are returned as they stand.
+    const bool plain = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u >= 0x20 && u != '&' && u != '<' && u != '>' && u != '"' && u != '\'' &&
+               u != 0xFFFE && u != 0xFFFF;
+    });
+    if (plain) {
+        return text;
+    }
     QString out = HtmlFilter(text);
     out.replace(QLatin1Char('"'), QLatin1String("&quot;"));
     out.replace(QLatin1Char('\''), QLatin1String("&apos;"));
