@@ -92,7 +92,8 @@ CQarnComponent* Mixed(int i) {
             return new CQarnPoint(PointF(Spot(i).X, Spot(i).Y));
         default: {
             CQarnComponent* rotated = Rect(i, Qarn::kShapeRectangle);
-            rotated->SetRotateAngle(float(i % 90));
+            const RectF r = rotated->GetRectF();
+            rotated->RotateAt(float(i % 90), PointF(r.X + r.Width / 2, r.Y + r.Height / 2), 0);
             return rotated;
         }
     }

@@ -490,7 +490,12 @@ QString CSvgPaintWriter::SVG_AppendTexture(CQarnBasicBrushProperty* brush, const
     CSvgPictureFolder where(QString(), false);
     const QString href =
         QarnSvg::AttributeFilter((pictures_ ? pictures_ : &where)->Reference(picture));
-    if (wrap == 0 && !stretch) {
+    // The page scales a stretched picture to the rectangle whatever the wrap mode, and tiles
+    // the flipping wrap modes too; their flips have no SVG form and are tiled plainly.
+    if (wrap > 4) {
+        return QString();
+    }
+    if (wrap != 4 && !stretch) {
         form = QStringLiteral("Tile");
         image = QStringLiteral("<feImage width=\"%1\" height=\"%2\" xlink:href=\"%3\"/><feTile/>")
                     .arg(size.width())
@@ -506,15 +511,13 @@ QString CSvgPaintWriter::SVG_AppendTexture(CQarnBasicBrushProperty* brush, const
                     .arg(size.width())
                     .arg(size.height())
                     .arg(href);
-    } else if (wrap == 4 && stretch) {
+    } else {
         form = QStringLiteral("Stretch");
         image = QStringLiteral(
                     "<feImage x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" "
                     "preserveAspectRatio=\"none\" xlink:href=\"%5\"/>")
                     .arg(format_.Num(rect.X), format_.Num(rect.Y), format_.Num(rect.Width),
                          format_.Num(rect.Height), href);
-    } else {
-        return QString();
     }
     const QString id = QStringLiteral("_%1-%2%3Filter-%4_")
                            .arg(componentName, form, clipped ? QStringLiteral("InClip") : QString(),

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "core/canvas.h"
 #include "core/doc.h"
@@ -14,6 +12,7 @@
 #include "properties/brush_property.h"
 #include "properties/pen_property.h"
 #include "properties/text_property.h"
+#include "support/file_size_limit.h"
 
 namespace {
 
@@ -206,15 +205,11 @@ TEST_F(DocumentFileTest, AFailedSaveKeepsThePreviousFile) {
     for (int i = 0; i < 400; ++i) {
         doc.AddTail(MakeBox(RectF(float(i), 0, 5, 5)).release());
     }
-    struct rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    struct rlimit small = saved;
-    small.rlim_cur = rlim_t(original.size() + 4096);
-    signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = doc.OnSaveDocument(path, &error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, SIG_DFL);
+    bool written = true;
+    {
+        const FileSizeLimit limit(rlim_t(original.size() + 4096));
+        written = doc.OnSaveDocument(path, &error);
+    }
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.isEmpty());
     QFile after(path);

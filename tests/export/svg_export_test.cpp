@@ -1,6 +1,8 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <zlib.h>
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QImage>
@@ -21,7 +23,9 @@
 #include "shapes/poly.h"
 #include "shapes/rect.h"
 #include "shapes/shape_ids.h"
+#include "support/file_size_limit.h"
 #include "support/message_recorder.h"
+#include "support/svg_witness.h"
 
 namespace {
 
@@ -46,6 +50,7 @@ protected:
     QString Export(int compressed = 0) {
         QString error;
         EXPECT_TRUE(doc.ExportToSVG(path, nullptr, compressed, &error)) << error.toStdString();
+        ExpectSvgWitnessesAccept(path);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return QString::fromUtf8(file.readAll());
@@ -155,4 +160,57 @@ TEST_F(SvgExportTest, TheWitnessesAcceptAndRenderTheFile) {
     QImage image(png);
     ASSERT_EQ(image.size(), QSize(200, 100));
     EXPECT_EQ(image.pixel(50, 40) & 0xFFFFFFu, 0x0000FFu);
+}
+
+TEST_F(SvgExportTest, AFailedExportKeepsTheEarlierFile) {
+    doc.AddTail(Box(RectF(10, 10, 50, 40), 0xFF0000FFu));
+    for (const int compressed : {0, 1}) {
+        path = dir.filePath(compressed ? QStringLiteral("keep.svgz") : QStringLiteral("keep.svg"));
+        QString error;
+        ASSERT_TRUE(doc.ExportToSVG(path, nullptr, compressed, &error));
+        QFile before(path);
+        ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+        const QByteArray original = before.readAll();
+        before.close();
+        // The next export is several megabytes and may not grow past a few kilobytes.
+        CQarnDoc big;
+        ASSERT_TRUE(big.OnNewDocument());
+        for (int i = 0; i < 20000; ++i) {
+            big.AddTail(
+                Box(RectF(float(i % 190), float(i % 90), 5, 5), ARGB(0xFF000000u | i * 7919u)));
+        }
+        bool written = true;
+        {
+            const FileSizeLimit limit(rlim_t(original.size() + 4096));
+            written = big.ExportToSVG(path, nullptr, compressed, &error);
+        }
+        EXPECT_FALSE(written) << compressed;
+        EXPECT_TRUE(error.startsWith(path)) << error.toStdString();
+        QFile after(path);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_EQ(after.readAll(), original) << compressed;
+    }
+    // Nothing half-written is left beside them.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(SvgWitnessTest, ABrokenFileIsRefused) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xmllint")).isEmpty()) {
+        GTEST_SKIP() << "xmllint is missing (libxml2-utils)";
+    }
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("broken.svg"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<svg width=\"10\" height=\"10\"><g></svg>");
+    file.close();
+    ::testing::TestPartResultArray failures;
+    {
+        ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        ExpectSvgWitnessesAccept(broken);
+    }
+    ASSERT_GE(failures.size(), 1);
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("broken.svg"),
+              std::string::npos);
 }

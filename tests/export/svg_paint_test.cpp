@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <random>
+
 #include <zlib.h>
 #include <QDir>
 #include <QDomDocument>
@@ -50,6 +54,38 @@ TEST(SvgNumberFormatTest, DecimalsOnlyWhenTheValueHasAFraction) {
     Matrix m(1, 0, 0, -1, 2.5f, 3);
     EXPECT_EQ(CSvgNumberFormat::MatrixToString(m, 1, true),
               QStringLiteral("transform=\"matrix(1.0, 0.0, 0.0, -1.0, 2.5, 3.0)\""));
+}
+
+TEST(SvgNumberFormatTest, AgreesWithPrintfAndStaysANumber) {
+    // Values with a fraction at the precision print as "%.*f" does, for every precision and
+    // magnitude the writer meets.
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> spread(-1e6, 1e6);
+    for (int precision = 1; precision <= 6; ++precision) {
+        const CSvgNumberFormat format(precision);
+        for (int i = 0; i < 2000; ++i) {
+            const double value = spread(random) / std::pow(10.0, i % 7);
+            const QString written = format.Num(value);
+            QString appended = QStringLiteral("x");
+            format.AppendNum(appended, value);
+            EXPECT_EQ(appended, QLatin1Char('x') + written);
+            if (written.contains(QLatin1Char('.'))) {
+                char expected[64];
+                std::snprintf(expected, sizeof expected, "%.*f", precision, value);
+                EXPECT_EQ(written, QString::fromLatin1(expected)) << value;
+            } else {
+                EXPECT_NEAR(written.toDouble(), value, 0.5 / std::pow(10.0, precision) + 1e-9);
+            }
+        }
+    }
+    const CSvgNumberFormat two(2);
+    // Nothing that is not a number reaches the file, and no "-0".
+    EXPECT_EQ(two.Num(std::nan("")), QStringLiteral("0"));
+    EXPECT_EQ(two.Num(HUGE_VAL), QStringLiteral("0"));
+    EXPECT_EQ(two.Num(-0.001), QStringLiteral("0"));
+    EXPECT_TRUE(two.Num(1e300).startsWith(QStringLiteral("1000000000000000052")));
+    // A precision beyond any double's digits is capped rather than overflowing the text.
+    EXPECT_EQ(CSvgNumberFormat(500).Num(0.5).size(), 22);
 }
 
 TEST(SvgTextFilterTest, EscapesKeepMarkupWellFormed) {
