@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <zlib.h>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -13,6 +14,7 @@
 #include "core/doc.h"
 #include "core/layer.h"
 #include "headless_runner.h"
+#include "support/svg_witness.h"
 
 namespace {
 
@@ -129,4 +131,47 @@ TEST_F(HeadlessTest, PagesExportAsPngAtTheChosenResolutionAndAsPdf) {
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
+}
+
+TEST_F(HeadlessTest, PagesExportAsPlainAndCompressedSvg) {
+    QString output;
+    QString error;
+    const QString svg = dir.filePath(QStringLiteral("page.svg"));
+    ASSERT_EQ(Run({QStringLiteral("--export-filename=") + svg, input}, &output, &error), 0)
+        << error.toStdString();
+    ExpectSvgWitnessesAccept(svg);
+    QFile plain(svg);
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    const QByteArray bytes = plain.readAll();
+    EXPECT_TRUE(bytes.contains("<g id=\"Rectangle-0\""));
+
+    const QString svgz = dir.filePath(QStringLiteral("page.svgz"));
+    ASSERT_EQ(Run({QStringLiteral("--export-filename=") + svgz, input}, &output, &error), 0)
+        << error.toStdString();
+    gzFile gz = gzopen(QFile::encodeName(svgz).constData(), "rb");
+    ASSERT_NE(gz, nullptr);
+    QByteArray back(1 << 20, '\0');
+    const int n = gzread(gz, back.data(), unsigned(back.size()));
+    gzclose(gz);
+    EXPECT_EQ(back.left(n), bytes);
+
+    // The second page is 640 by 480 and holds nothing.
+    const QString second = dir.filePath(QStringLiteral("second.svg"));
+    ASSERT_EQ(
+        Run({QStringLiteral("--export-filename=") + second, QStringLiteral("--page=2"), input},
+            &output, &error),
+        0);
+    QFile page2(second);
+    ASSERT_TRUE(page2.open(QIODevice::ReadOnly));
+    const QByteArray two = page2.readAll();
+    EXPECT_TRUE(two.contains("<svg width=\"640\" height=\"480\""));
+    EXPECT_FALSE(two.contains("<g id="));
+
+    EXPECT_EQ(Run({QStringLiteral("--export-filename=") +
+                       dir.filePath(QStringLiteral("missing/dir/page.svg")),
+                   input},
+                  &output, &error),
+              1);
+    EXPECT_TRUE(error.contains(QStringLiteral("page.svg")));
+    EXPECT_FALSE(error.contains(QLatin1Char('\n')));
 }
