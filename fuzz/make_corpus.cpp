@@ -202,5 +202,6 @@ int main(int argc, char** argv) {
     ok &= SaveCompound(files, "document_with_item", withItem);
     ok &= SaveCompound(files, "empty", CCompoundStorage());
     ok &= SaveDocuments(top.filePath(QStringLiteral("document_reader")));
+    ok &= SaveDocuments(top.filePath(QStringLiteral("svg_export")));
     return ok ? 0 : 1;
 }

@@ -28,7 +28,7 @@ public:
     const QList<PointF>& GetAnchorPoints() const { return m_AnchorPoints; }
     const QList<BYTE>& GetAnchorDirections() const { return m_AnchorDirections; }
     void SetPosition(const RectF& frame) { SetRectF(frame); }
-    RectF GetTextPosition() const { return m_rcText; }
+    RectF GetTextPosition() const override { return m_rcText; }
     void SetTextPosition(const RectF& r) { m_rcText = r; }
     bool HasStandardAnchors() const { return m_nStandardAnchors != 0; }
     void SetStandardAnchors(bool on) { m_nStandardAnchors = on ? 1 : 0; }
