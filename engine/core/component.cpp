@@ -61,6 +61,12 @@ CQarnComponent::CQarnComponent(const RectF& rect)
 }
 
 CQarnComponent::~CQarnComponent() {
+    // A connector end resting here would keep pointing at freed memory: it lets go first.
+    CQarnConnectionLink* link = CQarnConnectionLink::Get();
+    const ConnectionList connections = m_Connections;
+    for (CQarnConnection* connection : connections) {
+        link->DropConnection(connection, this);
+    }
     m_Connections.clear();
     ClearAllProperty();
 }
@@ -422,6 +428,19 @@ void CQarnComponent::AddConnection(CQarnConnection* connection) {
 
 void CQarnComponent::RemoveConnection(CQarnConnection* connection) {
     m_Connections.removeAll(connection);
+}
+
+bool CQarnComponent::BeenConnectedBy(const CQarnComponent* connector) const {
+    if (connector == nullptr) {
+        return false;
+    }
+    CQarnConnectionLink* link = CQarnConnectionLink::Get();
+    for (CQarnConnection* connection : m_Connections) {
+        if (link->GetConnector(connection) == connector) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Containment.

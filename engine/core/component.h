@@ -234,6 +234,8 @@ public:
     void RemoveConnection(CQarnConnection* connection);
     ConnectionList& GetConnectionList() { return m_Connections; }
     void ClearAllConnector() { m_Connections.clear(); }
+    // Whether one of the connections is an end of that connector.
+    bool BeenConnectedBy(const CQarnComponent* connector) const;
 
     // Containment.
     CQarnGroup* GetParentGroup() const { return m_pParentGroup; }
@@ -381,6 +383,9 @@ public:
     virtual int GetAnchorDirection(int anchor) const;
     // 0 when connectors attach anywhere, -1 without anchors, else the nearest anchor.
     int GetNearbyAnchor(PointF point) const;
+    // How far the anchor lies inside the transformed frame's bounding rectangle towards the
+    // side of the direction (1 up, 2 right, 4 down, 8 left); never negative.
+    virtual float GetAnchorToBoundDistance(int anchor, int direction) const;
 
     // Bounds.
     // The frame as shown, with the pen, arrow and join allowances, the shadow and the label.

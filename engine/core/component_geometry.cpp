@@ -1,4 +1,5 @@
 // Moving and sizing a component by its frame and handles; handle tables and anchors.
+#include <algorithm>
 #include <cmath>
 
 #include "core/component.h"
@@ -355,6 +356,42 @@ int CQarnComponent::GetAnchorDirection(int anchor) const {
         direction = TurnClockwise(direction);
     }
     return direction;
+}
+
+float CQarnComponent::GetAnchorToBoundDistance(int anchor, int direction) const {
+    const RectF r = GetRectF();
+    PointF corners[4] = {
+        {r.X, r.Y}, {r.X + r.Width, r.Y}, {r.X + r.Width, r.Y + r.Height}, {r.X, r.Y + r.Height}};
+    TransformPoints(corners, 4);
+    float left = corners[0].X;
+    float right = left;
+    float top = corners[0].Y;
+    float bottom = top;
+    for (const PointF& c : corners) {
+        left = std::min(left, c.X);
+        right = std::max(right, c.X);
+        top = std::min(top, c.Y);
+        bottom = std::max(bottom, c.Y);
+    }
+    const PointF a = GetAnchorPoint(anchor);
+    float distance = 0.0f;
+    switch (direction) {
+        case 1:
+            distance = a.Y - top;
+            break;
+        case 2:
+            distance = right - a.X;
+            break;
+        case 4:
+            distance = bottom - a.Y;
+            break;
+        case 8:
+            distance = a.X - left;
+            break;
+        default:
+            return 0.0f;
+    }
+    return std::max(distance, 0.0f);
 }
 
 int CQarnComponent::GetNearbyAnchor(PointF point) const {

@@ -3,6 +3,7 @@
 namespace {
 
 CQarnConnectionLink* Installed = nullptr;
+CQarnConnectionLink* Default = nullptr;
 
 }  // namespace
 
@@ -27,9 +28,16 @@ void CQarnConnectionLink::SetAnchorIndex(CQarnConnection*, int) {}
 
 CQarnConnectionLink* CQarnConnectionLink::Get() {
     static CQarnConnectionLink fallback;
-    return Installed != nullptr ? Installed : &fallback;
+    if (Installed != nullptr) {
+        return Installed;
+    }
+    return Default != nullptr ? Default : &fallback;
 }
 
 void CQarnConnectionLink::Set(CQarnConnectionLink* link) {
     Installed = link;
+}
+
+void CQarnConnectionLink::SetDefault(CQarnConnectionLink* link) {
+    Default = link;
 }

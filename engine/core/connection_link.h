@@ -1,7 +1,8 @@
 #pragma once
 // What a component asks of the connector ends resting on it. The component keeps its
 // connections as opaque pointers; the connectors install the implementation that knows
-// them. Until they do, the default finds no connector and does nothing.
+// them as the default when the library is loaded. Without it the default finds no connector
+// and does nothing.
 
 #include "platform/rect_f.h"
 #include "platform/win_types.h"
@@ -34,4 +35,7 @@ public:
     static CQarnConnectionLink* Get();
     // Installs a link (not owned); null restores the default.
     static void Set(CQarnConnectionLink* link);
+    // Replaces the do-nothing default by the link that knows the connectors (not owned). The
+    // connectors install theirs when the library is loaded.
+    static void SetDefault(CQarnConnectionLink* link);
 };

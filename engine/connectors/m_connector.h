@@ -1,0 +1,30 @@
+#pragma once
+// A connector class kept so that its name resolves in files; nothing creates it, it stores
+// nothing and its handles do not move.
+
+#include "core/component_list.h"
+#include "shapes/poly.h"
+
+class CQarnMConnector : public CQarnPoly {
+    QARN_DECLARE_SERIAL(CQarnMConnector)
+
+public:
+    CQarnMConnector();
+    explicit CQarnMConnector(const RectF& rect);
+    ~CQarnMConnector() override;
+
+    // Writes and reads nothing.
+    void Serialize(CArchive& ar) override;
+    // Changes nothing; 1.
+    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    // (0, 0) for every handle.
+    PointF GetHandle(int handle, int transformed) const override;
+
+    ComponentList& GetFirstList() { return m_FirstList; }
+    ComponentList& GetSecondList() { return m_SecondList; }
+
+private:
+    // Owned.
+    ComponentList m_FirstList;
+    ComponentList m_SecondList;
+};

@@ -1,0 +1,104 @@
+#pragma once
+// Shapes on a page with connectors between them, a view link that reports the component under
+// the pointer, and checks of what every elbow route must satisfy.
+
+#include <gtest/gtest.h>
+
+#include <QList>
+#include <vector>
+
+#include "connectors/connection.h"
+#include "connectors/connector.h"
+#include "core/canvas.h"
+#include "core/doc.h"
+#include "core/layer.h"
+#include "core/view_link.h"
+#include "shapes/rect.h"
+#include "shapes/shape_ids.h"
+
+struct PointerViewLink : CQarnViewLink {
+    CQarnComponent* focused = nullptr;
+    QList<CQarnComponent*> invalidated;
+    QList<CQarnComponent*> outlines;
+
+    void Invalidate(CQarnComponent* c, CView*, bool) override { invalidated.append(c); }
+    void SendOutlineRequest(CQarnComponent* c) override { outlines.append(c); }
+    CQarnComponent* GetFocused() const override { return focused; }
+    void SetFocused(CQarnComponent* c) override { focused = c; }
+};
+
+// A fresh document with one page and the pointer link installed for the test's life.
+class ConnectorScene : public ::testing::Test {
+protected:
+    ConnectorScene() {
+        CQarnViewLink::Set(&views);
+        doc.OnNewDocument();
+    }
+    ~ConnectorScene() override {
+        doc.DeleteContents();
+        CQarnViewLink::Set(nullptr);
+    }
+
+    CQarnRect* AddRect(const RectF& r, int shapeId = Qarn::kShapeRectangle) {
+        auto* shape = new CQarnRect(r);
+        shape->SetShapeID(shapeId);
+        doc.AddTail(shape);
+        return shape;
+    }
+
+    // A connector from a to b as the tool leaves it: free, then each end dropped in turn.
+    CQarnConnector* AddConnector(PointF a, PointF b, WORD type = CQarnConnector::TypeElbow) {
+        auto* k = new CQarnConnector(RectF(a.X, a.Y, 0, 0));
+        k->SetConnectorType(type);
+        k->AddPoint(a);
+        k->AddPoint(b);
+        k->RecalcBounds(0);
+        k->ResetHandles();
+        doc.AddTail(k);
+        return k;
+    }
+
+    // Drops the end handle (1 start, else the end) of the connector on the shape at p.
+    void DropEnd(CQarnConnector* k, bool start, CQarnComponent* on, PointF p) {
+        views.focused = on;
+        k->MoveHandleTo(start ? 1 : k->GetHandleCount(), p, 0);
+        views.focused = nullptr;
+    }
+
+    static std::vector<PointF> Points(const CQarnPoly* poly) {
+        return std::vector<PointF>(poly->GetPointArray(),
+                                   poly->GetPointArray() + poly->GetPointCount());
+    }
+
+    PointerViewLink views;
+    CQarnDoc doc;
+};
+
+// Every leg horizontal or vertical, two to six points.
+inline ::testing::AssertionResult IsElbowRoute(const std::vector<PointF>& route) {
+    if (route.size() < 2 || route.size() > 6) {
+        return ::testing::AssertionFailure() << route.size() << " points";
+    }
+    for (size_t i = 1; i < route.size(); ++i) {
+        const PointF& a = route[i - 1];
+        const PointF& b = route[i];
+        if (a.X != b.X && a.Y != b.Y) {
+            return ::testing::AssertionFailure() << "leg " << i << " from (" << a.X << "," << a.Y
+                                                 << ") to (" << b.X << "," << b.Y << ") is slanted";
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+inline bool Near(const PointF& a, const PointF& b, float tolerance = 0.01f) {
+    return std::fabs(a.X - b.X) <= tolerance && std::fabs(a.Y - b.Y) <= tolerance;
+}
+
+// Routes are compared point by point, exactly: the router works on whole numbers here.
+inline bool operator==(const PointF& a, const PointF& b) {
+    return a.X == b.X && a.Y == b.Y;
+}
+
+inline void PrintTo(const PointF& p, std::ostream* out) {
+    *out << "(" << p.X << "," << p.Y << ")";
+}
