@@ -95,7 +95,22 @@ PointF CQarnConnection::FollowFreePoint(int change, const RectF& oldRect, const 
             break;
         case 2:
             if (c->NeedTransform()) {
-                c->AntiTransformPoints(&p, 1);
+                // Back through the transform the component had in its old frame: its centre
+                // moved with the frame unless it was placed elsewhere.
+                const PointF centre = c->GetRotateCenter();
+                const PointF frameCentre = c->GetCenterPointF();
+                PointF oldCentre = centre;
+                if (std::fabs(centre.X - frameCentre.X) < kSamePoint &&
+                    std::fabs(centre.Y - frameCentre.Y) < kSamePoint) {
+                    oldCentre =
+                        PointF(oldRect.X + oldRect.Width / 2, oldRect.Y + oldRect.Height / 2);
+                }
+                Matrix back;
+                c->GetTransformMatrix(back, &oldCentre);
+                if (back.IsInvertible()) {
+                    back.Invert();
+                    p = back.Map(p);
+                }
                 Qarn::TransformPoints(&p, 1, oldRect, c->GetRectF());
                 c->TransformPoints(&p, 1);
             } else {

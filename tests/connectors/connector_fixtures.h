@@ -42,6 +42,7 @@ protected:
     CQarnRect* AddRect(const RectF& r, int shapeId = Qarn::kShapeRectangle) {
         auto* shape = new CQarnRect(r);
         shape->SetShapeID(shapeId);
+        shape->UpdateRotateCenter();
         doc.AddTail(shape);
         return shape;
     }
