@@ -5,6 +5,7 @@
 
 #include "connector_fixtures.h"
 #include "connectors/connection_table.h"
+#include "core/configuration.h"
 #include "core/element.h"
 #include "core/property_ids.h"
 #include "platform/dc.h"
@@ -202,4 +203,44 @@ TEST_F(ConnectorScene, CopiesOfAConnectorWithOneOfItsShapesKeepOnlyThatEnd) {
     delete k2;
     delete pasted[0];
     EXPECT_EQ(a->GetConnectionList().size(), 1);
+}
+
+TEST_F(ConnectorScene, AConnectorMovedOnItsOwnIsReRoutedOnlyWithTheSwitchOn) {
+    CQarnConnector* k = AddConnector(PointF(0, 0), PointF(10, 10));
+    SetRoute(k, {{0, 0}, {100, 0}, {100, 40}});
+    k->OnFinishedMove();
+    EXPECT_EQ(k->GetPointCount(), 3);
+    k->SetAutoLayoutSwitch(1);
+    k->OnFinishedMove();
+    EXPECT_EQ(Points(k), (std::vector<PointF>{{0, 0}, {50, 0}, {50, 40}, {100, 40}}));
+    k->SetConnectorType(CQarnConnector::TypeDirect);
+    EXPECT_FALSE(k->NeedAutoLayout());
+}
+
+TEST_F(ConnectorScene, WithTheVisualEffectAFollowingConnectorAsksForAnOutline) {
+    CQarnRect* shape = AddRect(RectF(0, 0, 100, 100));
+    CQarnConnector* k = AddConnector(PointF(100, 50), PointF(300, 80));
+    DropEnd(k, true, shape, PointF(100, 50));
+    const int effect = Qarn::GetVizEffect();
+    Qarn::SetVizEffect(1);
+    views.outlines.clear();
+    views.invalidated.clear();
+    const RectF old = shape->GetRectF();
+    shape->MoveTo(RectF(0, 10, 100, 100), 0);
+    shape->OnPositionChanged(old, nullptr, 1);
+    Qarn::SetVizEffect(effect);
+    EXPECT_TRUE(views.outlines.contains(k));
+    EXPECT_FALSE(views.invalidated.contains(k));
+}
+
+TEST_F(ConnectorScene, ACurvedConnectorDrawsItsRouteAsACurve) {
+    CQarnConnector* k = AddConnector(PointF(0, 0), PointF(10, 10), CQarnConnector::TypeCurved);
+    k->SetPolyStyle(CQarnPoly::JoinCurve);
+    SetRoute(k, {{0, 0}, {50, 0}, {50, 40}, {100, 40}});
+    const GraphicsPath* path = Outline(k);
+    ASSERT_NE(path, nullptr);
+    // Bezier pieces: three points a leg, more than the four of the plain route.
+    EXPECT_EQ(path->Points().size(), 10u);
+    k->SetPointCount(1);
+    EXPECT_FALSE(k->CreateElements(nullptr));
 }
