@@ -135,7 +135,9 @@ void CQarnConnector::Serialize(CArchive& ar) {
 void CQarnConnector::AttachConnection(CQarnConnection* connection, bool start) {
     CQarnConnection*& slot = EndConnection(start);
     if (slot != nullptr && slot != connection) {
-        slot->Disconnect();
+        if (!m_bDetached) {
+            slot->Disconnect();
+        }
         delete slot;
     }
     slot = connection;
@@ -157,7 +159,9 @@ void CQarnConnector::SetRightConnection(CQarnConnection* connection) {
 void CQarnConnector::KillConnection(CQarnComponent* component, int start) {
     CQarnConnection*& slot = EndConnection(start != 0);
     if (slot != nullptr && slot->GetComponent() == component) {
-        slot->Disconnect();
+        if (!m_bDetached) {
+            slot->Disconnect();
+        }
         delete slot;
         slot = nullptr;
     }
@@ -217,6 +221,20 @@ void CQarnConnector::OnRemoved() {
     for (CQarnConnection* c : {m_pStart, m_pEnd}) {
         if (c != nullptr) {
             c->Disconnect();
+        }
+    }
+    m_bDetached = true;
+}
+
+void CQarnConnector::OnAdded(int newlyNumbered) {
+    CQarnPoly::OnAdded(newlyNumbered);
+    if (!m_bDetached) {
+        return;
+    }
+    m_bDetached = false;
+    for (CQarnConnection* c : {m_pStart, m_pEnd}) {
+        if (c != nullptr) {
+            c->Connect();
         }
     }
 }

@@ -58,7 +58,10 @@ public:
     void OnFinishedMove();
 
     void Initialize(CQarnLayer* layer) override;
+    // Out of the document the ends are off their shapes' lists (the shapes may be freed
+    // before the connector); back in, they are listed again.
     void OnRemoved() override;
+    void OnAdded(int newlyNumbered) override;
 
     void ResetHandles();
     // Rebuilds the route between the two ends.
@@ -107,4 +110,6 @@ private:
     int m_nDraggedHandle = 0;
     bool m_bFollowing = false;
     bool m_bRecording = false;
+    // Removed from the document: the shapes no longer list the connections.
+    bool m_bDetached = false;
 };

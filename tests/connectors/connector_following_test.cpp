@@ -151,6 +151,14 @@ TEST_F(ConnectorFollowingTest, ShapesLeavingTheDocumentFreeTheEnds) {
     ASSERT_TRUE(shape->BeenConnectedBy(k));
     ASSERT_TRUE(doc.Remove(k));
     EXPECT_FALSE(shape->BeenConnectedBy(k));
+    // Put back, it rests on the shape again.
+    doc.AddTail(k);
+    EXPECT_TRUE(shape->BeenConnectedBy(k));
+    const RectF old = shape->GetRectF();
+    shape->MoveTo(RectF(0, 310, 50, 50), 0);
+    shape->OnPositionChanged(old, nullptr, 1);
+    EXPECT_EQ(k->GetPoint(1, 0), PointF(50, 335));
+    ASSERT_TRUE(doc.Remove(k));
     delete k;
 }
 
