@@ -10,6 +10,7 @@
 #include "connectors/connection.h"
 #include "connectors/connector.h"
 #include "core/canvas.h"
+#include "core/conversions.h"
 #include "core/doc.h"
 #include "core/layer.h"
 #include "core/view_link.h"
@@ -93,11 +94,6 @@ inline ::testing::AssertionResult IsElbowRoute(const std::vector<PointF>& route)
 
 inline bool Near(const PointF& a, const PointF& b, float tolerance = 0.01f) {
     return std::fabs(a.X - b.X) <= tolerance && std::fabs(a.Y - b.Y) <= tolerance;
-}
-
-// Routes are compared point by point, exactly: the router works on whole numbers here.
-inline bool operator==(const PointF& a, const PointF& b) {
-    return a.X == b.X && a.Y == b.Y;
 }
 
 inline void PrintTo(const PointF& p, std::ostream* out) {
