@@ -116,7 +116,8 @@ bool Same(float a, float b) {
     return std::fabs(a - b) < 0.0001f;
 }
 
-// Drops repeated points and points in the middle of a straight run; the ends stay.
+// Drops repeated points and points in the middle of a straight run; the ends stay, and so
+// does a point where the route turns back on itself.
 std::vector<PointF> Simplified(const std::vector<PointF>& route) {
     std::vector<PointF> out;
     for (const PointF& p : route) {
@@ -127,8 +128,10 @@ std::vector<PointF> Simplified(const std::vector<PointF>& route) {
         while (out.size() >= 3) {
             const PointF& a = out[out.size() - 3];
             const PointF& b = out[out.size() - 2];
-            const bool straight =
-                (Same(a.X, b.X) && Same(b.X, p.X)) || (Same(a.Y, b.Y) && Same(b.Y, p.Y));
+            // Straight on through b; a run that turns back at b keeps b.
+            const bool onward = (b.X - a.X) * (p.X - b.X) >= 0 && (b.Y - a.Y) * (p.Y - b.Y) >= 0;
+            const bool straight = onward && ((Same(a.X, b.X) && Same(b.X, p.X)) ||
+                                             (Same(a.Y, b.Y) && Same(b.Y, p.Y)));
             if (!straight) {
                 break;
             }

@@ -164,7 +164,7 @@ TEST(ConnectorRouteTest, AnEndFacingUpOrDownIsEnteredFromThatSide) {
 // along the start's direction and in against the end's.
 TEST(ConnectorRouteTest, EveryDirectionPairLeavesAndEntersAlongTheAnchors) {
     const int directions[] = {1, 2, 4, 8};
-    const float offsets[] = {-300, -140, 0, 140, 300};
+    const float offsets[] = {-300, -140, -60, 0, 60, 140, 300};
     for (float ox : offsets) {
         for (float oy : offsets) {
             if (ox == 0 && oy == 0) {
