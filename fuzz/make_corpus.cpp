@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <functional>
 
+#include "connectors/connection.h"
+#include "connectors/connector.h"
 #include "core/canvas.h"
 #include "core/component.h"
 #include "core/doc.h"
@@ -113,6 +115,19 @@ bool SaveDocuments(const QString& folder) {
     auto* shared = new CQarnPenProperty();
     a->AddProperty(shared);
     b->AddProperty(shared);
+    // Two shapes joined by a connector resting on an anchor of each.
+    auto* from = Styled(RectF(100, 0, 40, 40));
+    auto* to = Styled(RectF(200, 60, 40, 40));
+    full.AddTail(from);
+    full.AddTail(to);
+    auto* connector = new CQarnConnector(RectF(140, 20, 0, 0));
+    connector->AddPoint(PointF(140, 20));
+    connector->AddPoint(PointF(200, 80));
+    connector->SetLeftConnection(new CQarnConnection(from, 2, connector, PointF()));
+    connector->SetRightConnection(new CQarnConnection(to, 4, connector, PointF()));
+    connector->AutoLayout();
+    connector->ResetHandles();
+    full.AddTail(connector);
     full.GetCurrentCanvas()->AddNewLayer()->SetVisible(false);
     full.AddNewCanvas()->SetSize(300, 200);
     auto* templ = new CQarnAutoShapeTempl();
