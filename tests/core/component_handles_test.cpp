@@ -277,3 +277,19 @@ TEST(ComponentAnchorTest, TheNearbyAnchorIsTheClosestWithTiesToTheLowerNumber) {
     NoAnchors none;
     EXPECT_EQ(none.GetNearbyAnchor(PointF(0, 0)), -1);
 }
+
+TEST(ComponentAnchorTest, BoundDistancesAreMeasuredToTheShapeAsItShows) {
+    auto box = Box(0, 0, 100, 50);
+    box->UpdateRotateCenter();
+    // The right side's middle: on the right edge, 25 below the top, 100 from the left.
+    EXPECT_FLOAT_EQ(box->GetAnchorToBoundDistance(2, 2), 0);
+    EXPECT_FLOAT_EQ(box->GetAnchorToBoundDistance(2, 1), 25);
+    EXPECT_FLOAT_EQ(box->GetAnchorToBoundDistance(2, 4), 25);
+    EXPECT_FLOAT_EQ(box->GetAnchorToBoundDistance(2, 8), 100);
+    EXPECT_FLOAT_EQ(box->GetAnchorToBoundDistance(5, 16), 0);
+    // Turned a quarter, the right side's middle is at the bottom of an upright 50 x 100.
+    box->SetRotateAngle(90);
+    EXPECT_NEAR(box->GetAnchorToBoundDistance(2, 4), 0, 0.001);
+    EXPECT_NEAR(box->GetAnchorToBoundDistance(2, 1), 100, 0.001);
+    EXPECT_NEAR(box->GetAnchorToBoundDistance(2, 2), 25, 0.001);
+}

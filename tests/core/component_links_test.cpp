@@ -97,6 +97,23 @@ TEST(ComponentConnectionTest, RemovingAndRecordingReachEveryConnector) {
     EXPECT_EQ(views.link.focused, &other);  // only its own focus is cleared
 }
 
+TEST(ComponentConnectionTest, AFreedComponentLetsGoOfTheEndsRestingOnIt) {
+    ConnectionLinkScope links;
+    int a = 0, b = 0;
+    auto shape = std::make_unique<TestBox>(RectF(0, 0, 10, 10));
+    shape->AddConnection(ConnectionHandle(a));
+    shape->AddConnection(ConnectionHandle(b));
+    TestBox connector;
+    links.link.connectors[ConnectionHandle(a)] = &connector;
+    EXPECT_TRUE(shape->BeenConnectedBy(&connector));
+    EXPECT_FALSE(shape->BeenConnectedBy(nullptr));
+    EXPECT_FALSE(TestBox().BeenConnectedBy(&connector));
+    shape.reset();
+    ASSERT_EQ(links.link.dropped.size(), 2u);
+    EXPECT_EQ(links.link.dropped[0], ConnectionHandle(a));
+    EXPECT_EQ(links.link.dropped[1], ConnectionHandle(b));
+}
+
 TEST(ComponentConnectionTest, InvalidatingDropsTheEffectCacheOnlyWithTheEditEffect) {
     ViewLinkScope views;
     TestBox shape;
