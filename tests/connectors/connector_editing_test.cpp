@@ -11,6 +11,7 @@
 #include "platform/dc.h"
 #include "platform/graphics_path.h"
 #include "platform/variant.h"
+#include "shapes/group.h"
 
 namespace {
 
@@ -243,4 +244,22 @@ TEST_F(ConnectorScene, ACurvedConnectorDrawsItsRouteAsACurve) {
     EXPECT_EQ(path->Points().size(), 10u);
     k->SetPointCount(1);
     EXPECT_FALSE(k->CreateElements(nullptr));
+}
+
+TEST_F(ConnectorScene, InsideAGroupAConnectorIsNeitherReRoutedNorKeptOnMovedShapes) {
+    CQarnRect* shape = AddRect(RectF(0, 0, 100, 100));
+    CQarnConnector* k = AddConnector(PointF(100, 50), PointF(300, 80));
+    DropEnd(k, true, shape, PointF(100, 50));
+    EXPECT_FALSE(k->CanFlip());
+    CQarnGroup group;
+    k->SetParentGroup(&group);
+    EXPECT_FALSE(k->NeedAutoLayout());
+    EXPECT_TRUE(k->CanFlip());
+    // The shape moving on its own lets go of a grouped connector.
+    const RectF old = shape->GetRectF();
+    shape->MoveTo(RectF(0, 50, 100, 100), 0);
+    shape->OnPositionChanged(old, nullptr, 1);
+    EXPECT_EQ(k->GetLeftConnection(), nullptr);
+    EXPECT_FALSE(shape->BeenConnectedBy(k));
+    k->SetParentGroup(nullptr);
 }
