@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "connectors/connection.h"
+#include "connectors/connector.h"
 #include "core/canvas.h"
 #include "core/configuration.h"
 #include "core/custom_config.h"
@@ -61,7 +63,7 @@ CQarnArcPie* Arc(const RectF& r, int id) {
     return arc;
 }
 
-// A page of 600 x 400 units holding each shape class and each kind of paint.
+// A page of 600 x 400 units holding each shape class, a connector, and each kind of paint.
 void BuildPage(CQarnDoc& doc) {
     doc.GetCurrentCanvas()->SetSize(600, 400);
     doc.AddTail(Shape(RectF(20, 20, 120, 70), Qarn::kShapeRectangle, 0xFFFF8080u));
@@ -116,6 +118,26 @@ void BuildPage(CQarnDoc& doc) {
 
     auto* point = new CQarnPoint(PointF(320, 360));
     doc.AddTail(point);
+
+    // A round-corner connector with an arrow head from the shadowed box to the hatched one.
+    const PointF from(310, 160);
+    const PointF to(505, 90);
+    auto* connector = new CQarnConnector(RectF(from.X, from.Y, 0, 0));
+    connector->SetConnectorType(CQarnConnector::TypeRoundCorner);
+    connector->SetClosed(false);  // as the connector tool leaves it
+    connector->AddPoint(from);
+    connector->AddPoint(to);
+    connector->SetLineWidth(2);
+    connector->SetEndArrow(ArrowTypeArrow);
+    doc.AddTail(connector);
+    connector->SetLeftConnection(
+        new CQarnConnection(shadowed, shadowed->GetNearbyAnchor(from), connector, from));
+    connector->SetRightConnection(
+        new CQarnConnection(hatched, hatched->GetNearbyAnchor(to), connector, to));
+    connector->AutoLayout();
+    connector->RecalcBounds(0);
+    connector->ResetHandles();
+    connector->ResetPath();
 }
 
 // Share of pixels whose largest channel difference exceeds `threshold`, and the mean
