@@ -9,6 +9,7 @@
 #include "core/value_archive.h"
 #include "platform/archive.h"
 #include "platform/archive_exception.h"
+#include "support/stored_record.h"
 
 namespace {
 
@@ -28,21 +29,6 @@ QByteArray PointBytes(float x, float y) {
     QByteArray bytes;
     CArchive ar(CArchive::store, &bytes);
     ar << PointF(x, y);
-    return bytes;
-}
-
-template <class T>
-QByteArray Store(T& object) {
-    QByteArray bytes;
-    CArchive ar(CArchive::store, &bytes);
-    object.Serialize(ar);
-    return bytes;
-}
-
-QByteArray StoreDoc(CQarnDoc& doc) {
-    QByteArray bytes;
-    CArchive ar(CArchive::store, &bytes);
-    doc.Serialize(ar);
     return bytes;
 }
 
@@ -68,7 +54,7 @@ TEST(ConnectorRecordTest, FiveHandlesStoreTheFirstTheMiddleAndTheLast) {
     CQarnConnector k(RectF(0, 0, 0, 0));
     SetRoute(k, {{0, 0}, {30, 0}, {30, 50}, {80, 50}, {80, 90}, {120, 90}});
     ASSERT_EQ(k.GetHandleCount(), 5);
-    const QByteArray bytes = Store(k);
+    const QByteArray bytes = StoredRecord(k);
     const QByteArray poly = PolyPart(k);
     ASSERT_TRUE(bytes.startsWith(poly));
     const QByteArray expected = Le16(1) + Le16(0) + QByteArray(2, '\0') + Le32(0) + Le32(0) +
@@ -84,7 +70,7 @@ TEST(ConnectorRecordTest, FiveHandlesStoreTheFirstTheMiddleAndTheLast) {
     EXPECT_EQ(back.GetHandle(2, 0), PointF(30, 25));
     EXPECT_EQ(back.GetHandle(3, 0), PointF(55, 50));
     EXPECT_EQ(back.GetHandle(4, 0), PointF(80, 70));
-    EXPECT_EQ(Store(back).toHex(), bytes.toHex());
+    EXPECT_EQ(StoredRecord(back).toHex(), bytes.toHex());
 }
 
 TEST(ConnectorRecordTest, ConnectionsAreEmbeddedWithTheirNumbersAndPoint) {
@@ -97,7 +83,7 @@ TEST(ConnectorRecordTest, ConnectionsAreEmbeddedWithTheirNumbersAndPoint) {
     start->SetAnchor(3);
     start->SetPoint(PointF(0, 0));
     k.SetLeftConnection(start);
-    const QByteArray bytes = Store(k);
+    const QByteArray bytes = StoredRecord(k);
     const QByteArray expected = Le16(4) + Le16(1) + QByteArray::fromHex("0100") + Le32(0) +
                                 Le32(0) + Le32(3) + Le32(7) + Le32(2) + PointBytes(0, 0) +
                                 QByteArray::fromHex("0001") + Le32(2) + PointBytes(0, 0);
@@ -119,7 +105,7 @@ TEST(ConnectorRecordTest, ConnectionsAreEmbeddedWithTheirNumbersAndPoint) {
 TEST(ConnectorRecordTest, ADamagedHandleCountIsRefused) {
     CQarnConnector k(RectF(0, 0, 0, 0));
     SetRoute(k, {{0, 0}, {30, 0}, {30, 50}, {80, 50}});
-    QByteArray bytes = Store(k);
+    QByteArray bytes = StoredRecord(k);
     const int countAt = bytes.size() - 2 * 8 - 4;
     for (quint32 bad : {7u, 0xFFFFFFFFu, 0x7FFFFFFFu}) {
         QByteArray damaged = bytes;
@@ -145,7 +131,7 @@ TEST(ConnectorRecordTest, AnAnchorPointStoresItsDirectionAfterThePoint) {
         CArchive ar(CArchive::store, &point);
         a.CQarnPoint::Serialize(ar);
     }
-    const QByteArray bytes = Store(a);
+    const QByteArray bytes = StoredRecord(a);
     EXPECT_EQ(bytes.toHex(), (point + QByteArray::fromHex("08") + Le32(0) + Le32(0)).toHex());
     CQarnAnchorPoint back;
     CArchive in(CArchive::load, const_cast<QByteArray*>(&bytes));
@@ -166,7 +152,7 @@ TEST(ConnectorRecordTest, AnAnchorPointStoresItsDirectionAfterThePoint) {
 
 TEST(ConnectorRecordTest, ThePlaceholderConnectorStoresNothing) {
     CQarnMConnector m(RectF(0, 0, 10, 10));
-    EXPECT_TRUE(Store(m).isEmpty());
+    EXPECT_TRUE(StoredRecord(m).isEmpty());
     EXPECT_EQ(m.MoveHandleTo(1, PointF(5, 5), 0), 1);
     EXPECT_EQ(m.GetHandle(1, 1), PointF(0, 0));
     EXPECT_EQ(CRuntimeClass::FromName(QStringLiteral("CQarnMConnector")),
@@ -176,7 +162,7 @@ TEST(ConnectorRecordTest, ThePlaceholderConnectorStoresNothing) {
 TEST(ConnectionTableRecordTest, CountThenStartConnectorComponentAnchor) {
     CQarnConnectionTable empty;
     empty.CreateFromContainer(ComponentList{});
-    EXPECT_EQ(Store(empty).toHex(), Le32(0).toHex());
+    EXPECT_EQ(StoredRecord(empty).toHex(), Le32(0).toHex());
 
     QByteArray bytes = Le32(2) + QByteArray::fromHex("01") + Le32(3) + Le32(1) + Le32(2) +
                        QByteArray::fromHex("00") + Le32(3) + Le32(0) + Le32(4);
@@ -187,7 +173,7 @@ TEST(ConnectionTableRecordTest, CountThenStartConnectorComponentAnchor) {
     }
     ASSERT_EQ(table.GetCount(), 2);
     EXPECT_EQ(table.GetEntries()[1].anchor, 4);
-    EXPECT_EQ(Store(table).toHex(), bytes.toHex());
+    EXPECT_EQ(StoredRecord(table).toHex(), bytes.toHex());
     // A count beyond the bytes is damage, not an allocation.
     QByteArray huge = Le32(0x7FFFFFFF) + QByteArray(13, '\0');
     CArchive in(CArchive::load, &huge);
@@ -206,7 +192,7 @@ TEST_F(ConnectorDocumentTest, ADrawingWithAConnectorSurvivesSaveOpenSave) {
     CQarnConnector* k = AddConnector(PointF(100, 50), PointF(300, 80));
     DropEnd(k, true, a, PointF(100, 50));
     DropEnd(k, false, b, PointF(300, 80));
-    const QByteArray first = StoreDoc(doc);
+    const QByteArray first = StoredRecord(doc);
     const QString path = dir.filePath(QStringLiteral("linked.met"));
     QString error;
     ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
@@ -223,7 +209,7 @@ TEST_F(ConnectorDocumentTest, ADrawingWithAConnectorSurvivesSaveOpenSave) {
     EXPECT_EQ(k2->GetRightConnection()->GetComponent(), list[1]);
     EXPECT_TRUE(list[0]->BeenConnectedBy(k2));
     EXPECT_TRUE(list[1]->BeenConnectedBy(k2));
-    EXPECT_EQ(StoreDoc(back).toHex(), first.toHex());
+    EXPECT_EQ(StoredRecord(back).toHex(), first.toHex());
 
     // The loaded connector follows its shapes like the one drawn.
     const RectF old = list[1]->GetRectF();

@@ -13,6 +13,7 @@
 #include "properties/pen_property.h"
 #include "properties/text_property.h"
 #include "support/file_size_limit.h"
+#include "support/stored_record.h"
 
 namespace {
 
@@ -39,13 +40,6 @@ QByteArray NewClass(const char* name) {
     return b;
 }
 
-QByteArray Store(CQarnDoc& doc) {
-    QByteArray bytes;
-    CArchive ar(CArchive::store, &bytes);
-    doc.Serialize(ar);
-    return bytes;
-}
-
 class DocumentFileTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -70,7 +64,7 @@ TEST_F(DocumentFileTest, AnEmptyNewDocumentIsWrittenByteForByte) {
     expected += QByteArray::fromHex("0100") + NewClass("CQarnGradient");
     expected += Le32(0) + QByteArray::fromHex("ffffffff");
     expected += QByteArray::fromHex("0000") + Le32(0);
-    EXPECT_EQ(Store(doc).toHex(), expected.toHex());
+    EXPECT_EQ(StoredRecord(doc).toHex(), expected.toHex());
     EXPECT_FALSE(doc.IsBusy());
 }
 
@@ -130,7 +124,7 @@ TEST_F(DocumentFileTest, SavedDocumentsOpenWithEverythingInPlace) {
 TEST_F(DocumentFileTest, AFileWithoutTemplatesOpens) {
     CQarnDoc doc;
     ASSERT_TRUE(doc.OnNewDocument());
-    QByteArray bytes = Store(doc);
+    QByteArray bytes = StoredRecord(doc);
     // The templates flag (the twelfth word after the version) becomes 0 and the empty template
     // list goes.
     const int flagAt = int(ArchiveString(QStringLiteral("Version 1.0")).size()) + 11 * 4;
@@ -149,7 +143,7 @@ TEST_F(DocumentFileTest, DamagedFilesFailWithTheFileAndTheCause) {
     CQarnDoc good;
     ASSERT_TRUE(good.OnNewDocument());
     good.AddTail(MakeBox(RectF(0, 0, 10, 10)).release());
-    const QByteArray bytes = Store(good);
+    const QByteArray bytes = StoredRecord(good);
     QString error;
 
     struct Case {

@@ -19,6 +19,7 @@
 #include "shapes/poly.h"
 #include "shapes/poly_outline.h"
 #include "support/olefile_witness.h"
+#include "support/stored_record.h"
 
 namespace {
 
@@ -50,13 +51,6 @@ protected:
         return box;
     }
 };
-
-QByteArray Contents(CQarnDoc& doc) {
-    QByteArray bytes;
-    CArchive ar(CArchive::store, &bytes);
-    doc.Serialize(ar);
-    return bytes;
-}
 
 }  // namespace
 
@@ -185,7 +179,7 @@ TEST_F(GroupTest, DocumentsKeepGroupsLayersAndSharedPropertiesByteForByte) {
     ASSERT_TRUE(doc.OnSaveDocument(first, &error)) << error.toStdString();
     CQarnDoc reopened;
     ASSERT_TRUE(reopened.OnOpenDocument(first, &error)) << error.toStdString();
-    EXPECT_EQ(Contents(reopened), Contents(doc));
+    EXPECT_EQ(StoredRecord(reopened), StoredRecord(doc));
 
     CQarnLayer* back = reopened.GetCanvasList().first()->GetLayers().first();
     auto* backGroup = dynamic_cast<CQarnGroup*>(back->GetAt(4));
@@ -212,7 +206,7 @@ TEST_F(GroupTest, DocumentsKeepGroupsLayersAndSharedPropertiesByteForByte) {
         GTEST_SKIP() << "python3-olefile is missing";
     }
     EXPECT_EQ(witness.exitCode(), 0);
-    EXPECT_EQ(witness.readAllStandardOutput().trimmed().toInt(), Contents(doc).size());
+    EXPECT_EQ(witness.readAllStandardOutput().trimmed().toInt(), StoredRecord(doc).size());
 }
 
 TEST(GroupLoadTest, DamagedMemberReferencesAreLeftOut) {
@@ -224,7 +218,7 @@ TEST(GroupLoadTest, DamagedMemberReferencesAreLeftOut) {
     group->AddComponent(box);
     group->RecalcBounds();
     doc.AddTail(group);
-    QByteArray bytes = Contents(doc);
+    QByteArray bytes = StoredRecord(doc);
     // Point the member at position 9 (no such component) and, in a second copy, at the group
     // itself (position 2).
     const QByteArray member = QByteArray::fromHex("0100000001000000");

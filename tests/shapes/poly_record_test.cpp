@@ -9,6 +9,7 @@
 #include "shapes/poly.h"
 #include "shapes/poly_fixtures.h"
 #include "shapes/poly_outline.h"
+#include "support/stored_record.h"
 
 namespace {
 
@@ -17,13 +18,6 @@ QByteArray BaseRecord(CQarnComponent& component) {
     QByteArray bytes;
     CArchive out(CArchive::store, &bytes);
     component.CQarnComponent::Serialize(out);
-    return bytes;
-}
-
-QByteArray Record(CQarnComponent& component) {
-    QByteArray bytes;
-    CArchive out(CArchive::store, &bytes);
-    component.Serialize(out);
     return bytes;
 }
 
@@ -48,7 +42,7 @@ std::unique_ptr<CQarnPoly> Curve() {
 
 TEST(PolyRecordTest, ThePolyFieldsFollowTheBaseRecord) {
     auto poly = Curve();
-    EXPECT_EQ(Record(*poly), BaseRecord(*poly) + QByteArray::fromHex(kCurveTail));
+    EXPECT_EQ(StoredRecord(*poly), BaseRecord(*poly) + QByteArray::fromHex(kCurveTail));
 
     CQarnPolyOutline outline(RectF(0, 0, 10, 20));
     outline.AddPoint(PointF(0, 0));
@@ -56,8 +50,8 @@ TEST(PolyRecordTest, ThePolyFieldsFollowTheBaseRecord) {
     outline.AddPoint(PointF(10, 20));
     outline.SetPolyStyle(CQarnPoly::JoinCurve);
     outline.SetOutlineWidth(4);
-    EXPECT_EQ(Record(outline), BaseRecord(outline) + QByteArray::fromHex(kCurveTail) +
-                                   QByteArray::fromHex("00008040"));
+    EXPECT_EQ(StoredRecord(outline), BaseRecord(outline) + QByteArray::fromHex(kCurveTail) +
+                                         QByteArray::fromHex("00008040"));
 }
 
 TEST(PolyRecordTest, RecordsReadBackWhatWasWritten) {
@@ -102,7 +96,7 @@ TEST(PolyRecordTest, RecordsReadBackWhatWasWritten) {
 
 TEST(PolyRecordTest, AReaderTakesAtLeastThePointCountWhateverTheStoredAllocation) {
     auto poly = Curve();
-    QByteArray bytes = Record(*poly);
+    QByteArray bytes = StoredRecord(*poly);
     const int tail = int(BaseRecord(*poly).size());
     // Allocation 1 for three points.
     bytes[tail + 2] = 1;
@@ -116,7 +110,7 @@ TEST(PolyRecordTest, AReaderTakesAtLeastThePointCountWhateverTheStoredAllocation
 
 TEST(PolyRecordTest, ARecordCutShortIsRefusedWithoutTouchingThePoints) {
     auto poly = Curve();
-    QByteArray bytes = Record(*poly);
+    QByteArray bytes = StoredRecord(*poly);
     bytes.chop(4);
     CQarnPoly back;
     back.AddPoint(PointF(7, 7));
