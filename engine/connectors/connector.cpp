@@ -117,9 +117,12 @@ void CQarnConnector::Serialize(CArchive& ar) {
     // The connections rest on nothing until Initialize finds their components.
     m_pStart = start.release();
     m_pEnd = end.release();
-    for (CQarnConnection* c : {m_pStart, m_pEnd}) {
-        if (c != nullptr) {
+    // The slot decides which end a connection is; a start flag that says otherwise (a damaged
+    // file) would later make the connector let go of the wrong end.
+    for (bool isStart : {true, false}) {
+        if (CQarnConnection* c = isStart ? m_pStart : m_pEnd) {
             c->SetConnector(this);
+            c->SetStartFlag(isStart ? 1 : 0);
         }
     }
     ResetHandles();

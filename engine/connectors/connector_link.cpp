@@ -25,8 +25,13 @@ void CQarnConnectorLink::KillConnection(CQarnConnection* connection, CQarnCompon
     if (connection == nullptr) {
         return;
     }
+    // The end is found by the connection itself, not by its start flag.
     if (CQarnConnector* connector = connection->GetConnector()) {
-        connector->KillConnection(component, connection->IsStart() ? 1 : 0);
+        if (connector->GetLeftConnection() == connection) {
+            connector->KillConnection(component, 1);
+        } else if (connector->GetRightConnection() == connection) {
+            connector->KillConnection(component, 0);
+        }
     }
 }
 

@@ -110,8 +110,6 @@ private:
     void SetFormatBit(DWORD bit, bool on);
 
     bool m_bLayoutValid = false;
-    DWORD m_dwLayoutState1 = 1;
-    DWORD m_dwLayoutState2 = 0;
     int m_nParaCount = 1;
     QList<RectF> m_Boxes;
     QList<CQarnCharRange> m_Ranges;

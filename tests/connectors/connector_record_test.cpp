@@ -237,3 +237,32 @@ TEST_F(ConnectorDocumentTest, AConnectionToAMissingComponentLeavesThatEndFree) {
     EXPECT_EQ(k2->GetRightConnection(), nullptr);
     EXPECT_EQ(k2->GetPoint(k2->GetPointCount(), 0), PointF(300, 80));
 }
+
+TEST_F(ConnectorDocumentTest, AWrongStartFlagInTheFileCannotLeaveAnEndOnAFreedShape) {
+    CQarnRect* a = AddRect(RectF(0, 0, 100, 100));
+    CQarnRect* b = AddRect(RectF(300, 30, 100, 100));
+    CQarnConnector* k = AddConnector(PointF(100, 50), PointF(300, 80));
+    DropEnd(k, true, a, PointF(100, 50));
+    DropEnd(k, false, b, PointF(300, 80));
+    // A damaged file: the start connection says it is the end.
+    k->GetLeftConnection()->SetStartFlag(0);
+    const QString path = dir.filePath(QStringLiteral("flag.met"));
+    QString error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
+    CQarnDoc back;
+    ASSERT_TRUE(back.OnOpenDocument(path, &error)) << error.toStdString();
+    ComponentList& list = back.GetCurrentCanvas()->GetLayers().first()->GetList();
+    auto* k2 = static_cast<CQarnConnector*>(list[2]);
+    ASSERT_NE(k2->GetLeftConnection(), nullptr);
+    EXPECT_TRUE(k2->GetLeftConnection()->IsStart());
+    EXPECT_FALSE(k2->GetRightConnection()->IsStart());
+
+    // Even a connection whose flag is wrong in memory lets go when its shape is freed.
+    k2->GetLeftConnection()->SetStartFlag(0);
+    CQarnComponent* shape = list[0];
+    back.GetCurrentCanvas()->GetLayers().first()->Remove(shape);
+    delete shape;
+    EXPECT_EQ(k2->GetLeftConnection(), nullptr);
+    ASSERT_NE(k2->GetRightConnection(), nullptr);
+    EXPECT_EQ(k2->GetRightConnection()->GetComponent(), list[0]);
+}
