@@ -9,25 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/doc.h"
+#include "fuzzed_document.h"
 #include "gsf_leak_suppression.h"
-#include "platform/archive.h"
-#include "platform/archive_exception.h"
-#include "platform/compound_file.h"
-#include "platform/compound_storage.h"
 
 namespace {
-
-bool ReadDocument(const QByteArray& contents, CQarnDoc& doc) {
-    try {
-        CArchive in(CArchive::load, const_cast<QByteArray*>(&contents));
-        doc.Serialize(in);
-        return true;
-    } catch (const CArchiveException&) {
-        doc.DeleteContents();
-        return false;
-    }
-}
 
 QByteArray Written(CQarnDoc& doc) {
     QByteArray bytes;
@@ -45,21 +30,17 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
-    CCompoundStorage root;
-    QString error;
-    if (!CCompoundFile::Read(file, &root, &error) ||
-        !root.HasStream(QString::fromLatin1(CCompoundFile::kContentsStream))) {
+    QByteArray contents;
+    if (!FuzzedContents(data, size, &contents)) {
         return 0;
     }
-    const QByteArray contents = root.Stream(QString::fromLatin1(CCompoundFile::kContentsStream));
     CQarnDoc doc;
-    if (!ReadDocument(contents, doc)) {
+    if (!ReadFuzzedDocument(contents, doc)) {
         return 0;
     }
     const QByteArray first = Written(doc);
     CQarnDoc again;
-    if (!ReadDocument(first, again) || Written(again) != first) {
+    if (!ReadFuzzedDocument(first, again) || Written(again) != first) {
         std::fprintf(stderr, "a document that was read does not write back the same\n");
         std::abort();
     }

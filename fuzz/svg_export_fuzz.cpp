@@ -11,12 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/doc.h"
+#include "fuzzed_document.h"
 #include "gsf_leak_suppression.h"
-#include "platform/archive.h"
-#include "platform/archive_exception.h"
-#include "platform/compound_file.h"
-#include "platform/compound_storage.h"
 
 namespace {
 
@@ -43,21 +39,15 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
-    CCompoundStorage root;
-    QString error;
-    if (!CCompoundFile::Read(file, &root, &error) ||
-        !root.HasStream(QString::fromLatin1(CCompoundFile::kContentsStream))) {
+    QByteArray contents;
+    if (!FuzzedContents(data, size, &contents)) {
         return 0;
     }
-    const QByteArray contents = root.Stream(QString::fromLatin1(CCompoundFile::kContentsStream));
     CQarnDoc doc;
-    try {
-        CArchive in(CArchive::load, const_cast<QByteArray*>(&contents));
-        doc.Serialize(in);
-    } catch (const CArchiveException&) {
+    if (!ReadFuzzedDocument(contents, doc)) {
         return 0;
     }
+    QString error;
     for (CQarnCanvas* page : doc.GetCanvasList()) {
         if (!doc.ExportToSVG(OutputPath(), page, 0, &error)) {
             continue;
