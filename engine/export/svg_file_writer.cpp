@@ -108,7 +108,7 @@ QByteArray CSvgFileWriter::Encode(const QString& text, bool unicode) {
 
 bool CSvgFileWriter::Write(const QString& path, const QByteArray& bytes, bool compressed,
                            QString* error) {
-    // The bytes are already encoded; they pass through unchanged as Latin-1 code units.
+    // The bytes are already encoded and go to the file as they are.
     CSvgFileWriter writer(path, compressed, false);
     if (!writer.Open(error)) {
         return false;
