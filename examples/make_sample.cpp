@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "connectors/connection.h"
+#include "connectors/connector.h"
 #include "core/canvas.h"
 #include "core/doc.h"
 #include "core/layer.h"
@@ -89,6 +91,26 @@ int main(int argc, char** argv) {
     valves->AddComponent(b);
     valves->RecalcBounds();
     doc.AddTail(valves);
+
+    // The pump feeds valve A through a connector that follows both when they move.
+    const PointF pumpOutlet(140, 150);
+    const PointF valveInlet(140, 300);
+    auto* feed = new CQarnConnector(RectF(pumpOutlet.X, pumpOutlet.Y, 0, 0));
+    feed->SetConnectorType(CQarnConnector::TypeRoundCorner);
+    feed->SetClosed(false);
+    feed->AddPoint(pumpOutlet);
+    feed->AddPoint(valveInlet);
+    feed->SetLineWidth(2);
+    feed->SetEndArrow(ArrowTypeArrow);
+    doc.AddTail(feed);
+    feed->SetLeftConnection(
+        new CQarnConnection(pump, pump->GetNearbyAnchor(pumpOutlet), feed, pumpOutlet));
+    feed->SetRightConnection(
+        new CQarnConnection(a, a->GetNearbyAnchor(valveInlet), feed, valveInlet));
+    feed->AutoLayout();
+    feed->RecalcBounds(0);
+    feed->ResetHandles();
+    feed->ResetPath();
 
     auto* gauge = new CQarnArcPie(RectF(460, 320, 120, 120));
     gauge->SetShapeID(Qarn::kShapePie);
