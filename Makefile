@@ -32,7 +32,8 @@ run: build
 		$(BUILD_DIR)/app/InkvaneU --info "$(SAMPLE)" && \
 		$(BUILD_DIR)/app/InkvaneU --export-filename=$(BUILD_DIR)/sample.png "$(SAMPLE)" && \
 		$(BUILD_DIR)/app/InkvaneU --export-filename=$(BUILD_DIR)/sample.pdf "$(SAMPLE)" && \
-		echo "Wrote $(BUILD_DIR)/sample.png and $(BUILD_DIR)/sample.pdf"; \
+		$(BUILD_DIR)/app/InkvaneU --export-filename=$(BUILD_DIR)/sample.svg "$(SAMPLE)" && \
+		echo "Wrote $(BUILD_DIR)/sample.png, $(BUILD_DIR)/sample.pdf and $(BUILD_DIR)/sample.svg"; \
 	fi
 
 test: build
