@@ -11,12 +11,18 @@
 #include "platform/view.h"
 #include "platform/window_messages.h"
 #include "properties/basic_brush_property.h"
+#include "undo/undo_manager.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnDoc, CDocument, 0)
 
 CQarnDoc::CQarnDoc() : m_DefaultSize(ComputePrintDefaultSize()), m_PrintSize(m_DefaultSize) {}
 
 CQarnDoc::~CQarnDoc() {
+    // The actions may refer to the contents, so they go first; and no manager may keep
+    // pointing at a freed document.
+    if (gUndoManager != nullptr) {
+        gUndoManager->RemoveTarget(this);
+    }
     CQarnDoc::DeleteContents();
 }
 
@@ -246,9 +252,11 @@ void CQarnDoc::OnViewGrid() {
 // Life cycle.
 
 bool CQarnDoc::OnNewDocument() {
+    ForgetUndoHistory();
     if (!CDocument::OnNewDocument()) {
         return false;
     }
+    RegisterUndoTarget();
     AddNewCanvas();
     return true;
 }

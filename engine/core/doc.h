@@ -20,6 +20,7 @@ class CQarnLayer;
 class CDC;
 class Color;
 class Graphics;
+struct UMNotificationData;
 
 using CanvasList = QList<CQarnCanvas*>;
 
@@ -135,7 +136,18 @@ public:
     void Initialize();
     void DeleteContents() override;
 
+    // Undo history. The undo manager calls this after every change of the document's stacks:
+    // the modified flag follows whether the document now differs from its last save.
+    static void UndoNotify(void* target, UMNotificationData& data);
+    // The number of undo steps a document keeps: the stored "Maximum Undo Step", at least 1.
+    static long UndoCapacity();
+
 protected:
+    // Starts the history afresh (an older one refers to contents that are about to go) and
+    // registers the document as an undo target whose present state counts as saved.
+    void ForgetUndoHistory();
+    void RegisterUndoTarget();
+
     void Announce(CQarnComponent* component, CQarnComponent* before);
     CQarnLayer* TargetLayer(CQarnLayer* layer) const;
 

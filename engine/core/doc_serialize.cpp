@@ -1,7 +1,9 @@
 // The document record and the document's file life cycle.
 #include "core/canvas.h"
+#include "core/configuration.h"
 #include "core/doc.h"
 #include "platform/archive.h"
+#include "undo/undo_manager.h"
 
 namespace {
 
@@ -73,13 +75,25 @@ void CQarnDoc::Serialize(CArchive& ar) {
 }
 
 bool CQarnDoc::OnOpenDocument(const QString& path, QString* error) {
+    ForgetUndoHistory();
     if (!CDocument::OnOpenDocument(path, error)) {
         return false;
     }
+    RegisterUndoTarget();
     OnPageChange();
     return true;
 }
 
 bool CQarnDoc::OnSaveDocument(const QString& path, QString* error) {
-    return CDocument::OnSaveDocument(path, error);
+    if (gUndoManager != nullptr && !Qarn::CanUndoAferSaving()) {
+        gUndoManager->ClearTarget(this);
+    }
+    if (!CDocument::OnSaveDocument(path, error)) {
+        return false;
+    }
+    // The saved state is the present one: undoing from here makes the document modified.
+    if (gUndoManager != nullptr) {
+        gUndoManager->TargetCleaned(this);
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "core/library_strings.h"
 #include "platform/resource_module.h"
+#include "undo/undo_manager.h"
 
 namespace {
 
@@ -20,6 +21,10 @@ LibraryState& State() {
 
 void QarnDllInitialize() {
     LibraryState& state = State();
+    // One undo manager serves every document of every view.
+    if (gUndoManager == nullptr) {
+        gUndoManager = new CUndoManager();
+    }
     if (state.initialized) {
         return;
     }
@@ -44,4 +49,9 @@ CResourceModule* QarnGetResourceHandle() {
 
 CResourceModule* QarnGetOwnResourceModule() {
     return &State().own;
+}
+
+void QarnDllUninitialize() {
+    delete gUndoManager;
+    gUndoManager = nullptr;
 }

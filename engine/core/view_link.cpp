@@ -22,6 +22,12 @@ CQarnComponent* CQarnViewLink::GetFocused() const {
 
 void CQarnViewLink::SetFocused(CQarnComponent*) {}
 
+void CQarnViewLink::OnSelectionChanged(CQarnView*) {}
+
+CQarnDoc* CQarnViewLink::GetViewDocument(CQarnView*) const {
+    return nullptr;
+}
+
 CQarnViewLink* CQarnViewLink::Get() {
     static CQarnViewLink fallback;
     return Installed != nullptr ? Installed : &fallback;

@@ -5,6 +5,8 @@
 // default answers that no drag is in progress and repaints nothing.
 
 class CQarnComponent;
+class CQarnDoc;
+class CQarnView;
 class CView;
 
 class CQarnViewLink {
@@ -22,6 +24,11 @@ public:
     // The component highlighted as connection target while a connector end is dragged.
     virtual CQarnComponent* GetFocused() const;
     virtual void SetFocused(CQarnComponent* component);
+    // Has the drawing view refresh its selection state after an action changed the drawing
+    // (the view's OnSelectionChanged with no component).
+    virtual void OnSelectionChanged(CQarnView* view);
+    // The document a drawing view shows, which is the undo target of the actions made in it.
+    virtual CQarnDoc* GetViewDocument(CQarnView* view) const;
 
     // The link in force; never null.
     static CQarnViewLink* Get();

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "core/configuration.h"
+#include "core/custom_config.h"
+#include "core/doc.h"
+#include "core/library_init.h"
+#include "core/notification_messages.h"
+#include "core/view_link.h"
+#include "undo/counting_action.h"
+#include "undo/undo_manager.h"
+
+namespace {
+
+// Stands in for the drawing views: every view shows the one document, and selection refreshes
+// are counted.
+class DocumentViewLink : public CQarnViewLink {
+public:
+    explicit DocumentViewLink(CQarnDoc* doc) : m_pDoc(doc) {}
+    void OnSelectionChanged(CQarnView* view) override {
+        lastView = view;
+        ++selectionRefreshes;
+    }
+    CQarnDoc* GetViewDocument(CQarnView*) const override { return m_pDoc; }
+
+    CQarnView* lastView = nullptr;
+    int selectionRefreshes = 0;
+
+private:
+    CQarnDoc* m_pDoc;
+};
+
+CQarnView* SomeView() {
+    static int view;
+    return reinterpret_cast<CQarnView*>(&view);
+}
+
+class DocumentUndoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QarnDllInitialize();
+        ASSERT_NE(gUndoManager, nullptr);
+        savedSteps = Qarn::GetConfig()->m_nMaximumUndoStep;
+        savedCanUndo = Qarn::CanUndoAferSaving();
+        doc = new CQarnDoc();
+        link = new DocumentViewLink(doc);
+        CQarnViewLink::Set(link);
+    }
+    void TearDown() override {
+        delete doc;
+        CQarnViewLink::Set(nullptr);
+        delete link;
+        Qarn::GetConfig()->m_nMaximumUndoStep = savedSteps;
+        Qarn::SetUndoAferSaving(savedCanUndo);
+    }
+
+    // Records n actions the way a tool does: made in a view, done, finished.
+    void Act(int n) {
+        for (int i = 0; i < n; ++i) {
+            auto* action = new CountingAction(log, SomeView(), true);
+            action->Do();
+            action->Finish();
+        }
+    }
+    QString SavePath() const { return dir.filePath(QStringLiteral("drawing.met")); }
+
+    QTemporaryDir dir;
+    CQarnDoc* doc = nullptr;
+    DocumentViewLink* link = nullptr;
+    ActionLog log;
+    int savedSteps = 60;
+    bool savedCanUndo = false;
+};
+
+TEST_F(DocumentUndoTest, AnActionReportsToTheDocumentOfItsView) {
+    ASSERT_TRUE(doc->OnNewDocument());
+    auto* action = new CountingAction(log, SomeView(), true);
+    EXPECT_EQ(action->GetTarget(), doc);
+    EXPECT_FALSE(action->IsDone());
+    action->Do();
+    EXPECT_TRUE(action->IsDone());
+    EXPECT_EQ(gUndoManager->PeekLastAction(doc), action);
+    EXPECT_TRUE(doc->IsModified());
+
+    action->Finish();
+    EXPECT_EQ(link->lastView, SomeView());
+    const int refreshes = link->selectionRefreshes;
+    gUndoManager->Undo(doc, 1);
+    EXPECT_EQ(link->selectionRefreshes, refreshes + 1);
+    EXPECT_TRUE(action->IsUndone());
+    EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(DocumentUndoTest, AnActionThatDoesNotNotifyStaysWithItsMaker) {
+    ASSERT_TRUE(doc->OnNewDocument());
+    CountingAction action(log, SomeView(), false);
+    action.Do();
+    EXPECT_TRUE(action.IsDone());
+    EXPECT_EQ(gUndoManager->GetStackSize(doc, 0), 0);
+    EXPECT_FALSE(action.CanAbort());
+    EXPECT_TRUE(action.IsSuccess());
+    EXPECT_TRUE(action.GetName().isEmpty());
+}
+
+TEST_F(DocumentUndoTest, TheModifiedFlagFollowsUndoRedoAndSave) {
+    Qarn::SetUndoAferSaving(true);
+    ASSERT_TRUE(doc->OnNewDocument());
+    EXPECT_FALSE(doc->IsModified());
+    Act(3);
+    EXPECT_TRUE(doc->IsModified());
+    QString error;
+    ASSERT_TRUE(doc->OnSaveDocument(SavePath(), &error)) << error.toStdString();
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(gUndoManager->GetStackSize(doc, 0), 3);  // the history survives the save
+    gUndoManager->Undo(doc, 1);
+    EXPECT_TRUE(doc->IsModified());
+    gUndoManager->Redo(doc, 1);
+    EXPECT_FALSE(doc->IsModified());
+    gUndoManager->Undo(doc, 3);
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(DocumentUndoTest, SavingClearsTheHistoryWhenUndoAfterSavingIsOff) {
+    Qarn::SetUndoAferSaving(false);
+    ASSERT_TRUE(doc->OnNewDocument());
+    Act(4);
+    QString error;
+    ASSERT_TRUE(doc->OnSaveDocument(SavePath(), &error)) << error.toStdString();
+    EXPECT_EQ(log.destroyed, 4);
+    EXPECT_FALSE(gUndoManager->CanUndo(doc, 1));
+    Act(1);
+    EXPECT_TRUE(doc->IsModified());
+    gUndoManager->Undo(doc, 1);
+    EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(DocumentUndoTest, AFailedSaveLeavesTheDocumentModified) {
+    Qarn::SetUndoAferSaving(true);
+    ASSERT_TRUE(doc->OnNewDocument());
+    Act(2);
+    gUndoManager->Undo(doc, 1);
+    EXPECT_FALSE(doc->OnSaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.met"))));
+    EXPECT_TRUE(doc->IsModified());
+    gUndoManager->Undo(doc, 1);
+    // Back at the state of the new document, which is the one last saved.
+    EXPECT_FALSE(doc->IsModified());
+    gUndoManager->Redo(doc, 1);
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(DocumentUndoTest, TheDocumentKeepsTheStoredNumberOfUndoSteps) {
+    Qarn::GetConfig()->m_nMaximumUndoStep = 60;
+    ASSERT_TRUE(doc->OnNewDocument());
+    EXPECT_EQ(gUndoManager->GetStackCapacity(doc), 60);
+    Act(61);
+    EXPECT_EQ(gUndoManager->GetStackSize(doc, 0), 60);
+    EXPECT_EQ(log.destroyed, 1);
+    gUndoManager->Undo(doc, 60);
+    EXPECT_TRUE(doc->IsModified());
+
+    Qarn::GetConfig()->m_nMaximumUndoStep = 0;
+    EXPECT_EQ(CQarnDoc::UndoCapacity(), 1);
+    Qarn::GetConfig()->m_nMaximumUndoStep = 12;
+    CQarnDoc other;
+    ASSERT_TRUE(other.OnNewDocument());
+    EXPECT_EQ(gUndoManager->GetStackCapacity(&other), 12);
+}
+
+TEST_F(DocumentUndoTest, OpeningAFileStartsAFreshHistory) {
+    Qarn::SetUndoAferSaving(true);
+    ASSERT_TRUE(doc->OnNewDocument());
+    Act(3);
+    QString error;
+    ASSERT_TRUE(doc->OnSaveDocument(SavePath(), &error)) << error.toStdString();
+    Act(1);
+    ASSERT_TRUE(doc->OnOpenDocument(SavePath(), &error)) << error.toStdString();
+    EXPECT_EQ(log.destroyed, 4);
+    EXPECT_FALSE(gUndoManager->CanUndo(doc, 1));
+    EXPECT_FALSE(doc->IsModified());
+    Act(1);
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(DocumentUndoTest, ADestroyedDocumentTakesItsHistoryWithIt) {
+    ASSERT_TRUE(doc->OnNewDocument());
+    Act(5);
+    gUndoManager->Undo(doc, 2);
+    delete doc;
+    EXPECT_EQ(log.destroyed, 5);
+    EXPECT_FALSE(gUndoManager->IsRegistered(doc));
+    doc = nullptr;
+}
+
+TEST_F(DocumentUndoTest, OnlyDocumentsTakeTheModifiedFlag) {
+    struct NotADocument : CObject {
+    } other;
+    UMNotificationData data{gUndoManager, UM_Do, 1, true};
+    CQarnDoc::UndoNotify(&other, data);  // must neither crash nor write anything
+    CQarnDoc::UndoNotify(doc, data);
+    EXPECT_TRUE(doc->IsModified());
+    data.modified = false;
+    CQarnDoc::UndoNotify(doc, data);
+    EXPECT_FALSE(doc->IsModified());
+}
+
+}  // namespace
