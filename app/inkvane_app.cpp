@@ -24,6 +24,8 @@ bool CInkvaneApp::InitInstance() {
 
 int CInkvaneApp::ExitInstance() {
     mainFrame_.reset();
+    // The documents are closed: their histories go with the undo manager.
+    QarnDllUninitialize();
     Qarn::ClearDefaultProperty();
     Qarn::WriteConfig(this);
     return 0;

@@ -22,6 +22,8 @@ bool CSymbolApp::InitInstance() {
 
 int CSymbolApp::ExitInstance() {
     mainFrame_.reset();
+    // The documents are closed: their histories go with the undo manager.
+    QarnDllUninitialize();
     Qarn::ClearDefaultProperty();
     Qarn::WriteConfig(this);
     return 0;
