@@ -9,6 +9,7 @@
 #include "core/move_flags.h"
 #include "core/property_ids.h"
 #include "core/rect_geometry.h"
+#include "core/tracker_marks.h"
 #include "core/view_link.h"
 #include "platform/dc.h"
 #include "platform/graphics.h"
@@ -199,20 +200,13 @@ void CQarnConnector::DrawTracker(CDC* dc, TrackerState state, float scale) {
     Pen outline(Color(Color::Black), scale);
     const float half = 3.0f * scale;
     for (int handle = 2; handle < m_nHandleCount; ++handle) {
-        const PointF p = GetHandle(handle, 1);
-        const float d = 4.0f * scale;
-        const PointF diamond[4] = {{p.X, p.Y - d}, {p.X + d, p.Y}, {p.X, p.Y + d}, {p.X - d, p.Y}};
-        SolidBrush yellow(Color(0xFFFFFF00u));
-        graphics.FillPolygon(&yellow, diamond, 4);
-        graphics.DrawPolygon(&outline, diamond, 4);
+        Qarn::DrawTrackerDiamond(graphics, GetHandle(handle, 1), 4.0f * scale, outline);
     }
     for (bool start : {true, false}) {
-        const PointF p = GetHandle(start ? 1 : m_nHandleCount, 1);
         const bool connected = (start ? m_pStart : m_pEnd) != nullptr;
         SolidBrush fill(Color(connected ? 0xFFFF0000u : 0xFF00FF00u));
-        const RectF square(p.X - half, p.Y - half, 2 * half, 2 * half);
-        graphics.FillRectangle(&fill, square);
-        graphics.DrawRectangle(&outline, square);
+        Qarn::DrawTrackerSquare(graphics, GetHandle(start ? 1 : m_nHandleCount, 1), half, fill,
+                                outline);
     }
 }
 

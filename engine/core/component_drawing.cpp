@@ -10,6 +10,7 @@
 #include "core/rect_geometry.h"
 #include "core/shadow_facet.h"
 #include "core/text_facet.h"
+#include "core/tracker_marks.h"
 #include "platform/brush.h"
 #include "platform/dc.h"
 #include "platform/graphics.h"
@@ -180,18 +181,10 @@ void CQarnComponent::DrawTracker(CDC* dc, TrackerState state, float scale) {
     const float half = 3.0f * scale;
     const int sizing = GetSizingHandleCount();
     for (int handle = 1; handle <= sizing; ++handle) {
-        const PointF p = GetHandle(handle, 1);
-        const RectF square(p.X - half, p.Y - half, 2 * half, 2 * half);
-        graphics.FillRectangle(&fill, square);
-        graphics.DrawRectangle(&outline, square);
+        Qarn::DrawTrackerSquare(graphics, GetHandle(handle, 1), half, fill, outline);
     }
     if (GetLabelFacet() != nullptr) {
-        const PointF p = GetHandle(sizing + 1, 0);
-        const float d = 4.0f * scale;
-        const PointF diamond[4] = {{p.X, p.Y - d}, {p.X + d, p.Y}, {p.X, p.Y + d}, {p.X - d, p.Y}};
-        SolidBrush yellow(Color(0xFFFFFF00u));
-        graphics.FillPolygon(&yellow, diamond, 4);
-        graphics.DrawPolygon(&outline, diamond, 4);
+        Qarn::DrawTrackerDiamond(graphics, GetHandle(sizing + 1, 0), 4.0f * scale, outline);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "shapes/arc_pie.h"
+#include "core/tracker_marks.h"
 
 #include <cmath>
 #include <utility>
@@ -235,19 +236,11 @@ void CQarnArcPie::DrawTracker(CDC* dc, TrackerState state, float scale) {
     SolidBrush fill(Color(state == TrackerSelected ? 0xFF00FF00u : 0xFF0000FFu));
     const float half = 3.0f * scale;
     for (int handle = 1; handle <= 8; ++handle) {
-        const PointF p = GetHandle(handle, 1);
-        const RectF square(p.X - half, p.Y - half, 2 * half, 2 * half);
-        graphics.FillRectangle(&fill, square);
-        graphics.DrawRectangle(&outline, square);
+        Qarn::DrawTrackerSquare(graphics, GetHandle(handle, 1), half, fill, outline);
     }
     // The ends and the label are yellow diamonds.
-    SolidBrush yellow(Color(0xFFFFFF00u));
     const float d = 4.0f * scale;
-    auto diamond = [&](const PointF& p) {
-        const PointF corners[4] = {{p.X, p.Y - d}, {p.X + d, p.Y}, {p.X, p.Y + d}, {p.X - d, p.Y}};
-        graphics.FillPolygon(&yellow, corners, 4);
-        graphics.DrawPolygon(&outline, corners, 4);
-    };
+    auto diamond = [&](const PointF& p) { Qarn::DrawTrackerDiamond(graphics, p, d, outline); };
     diamond(GetHandle(kFirstEndHandle, 1));
     diamond(GetHandle(kSecondEndHandle, 1));
     if (LabelHandle() != 0) {

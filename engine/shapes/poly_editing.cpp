@@ -8,6 +8,7 @@
 #include "core/layer.h"
 #include "core/property_ids.h"
 #include "core/rect_geometry.h"
+#include "core/tracker_marks.h"
 #include "platform/dc.h"
 #include "platform/graphics.h"
 #include "platform/graphics_path.h"
@@ -283,10 +284,7 @@ void CQarnPoly::DrawTracker(CDC* dc, TrackerState state, float scale) {
         Pen white(Color(Color::White), 1.0f);
         const float half = 2.0f * scale;
         for (int i = 1; i <= GetPointCount(); ++i) {
-            const PointF p = GetPoint(i, 1);
-            const RectF square(p.X - half, p.Y - half, 2 * half, 2 * half);
-            graphics.FillRectangle(&black, square);
-            graphics.DrawRectangle(&white, square);
+            Qarn::DrawTrackerSquare(graphics, GetPoint(i, 1), half, black, white);
         }
         return;
     }
@@ -303,10 +301,7 @@ void CQarnPoly::DrawTracker(CDC* dc, TrackerState state, float scale) {
     SolidBrush fill(Color(state == TrackerSelected ? 0xFF00FF00u : 0xFF0000FFu));
     const float half = 3.0f * scale;
     for (int end = 1; end <= 2; ++end) {
-        const PointF p = GetPoint(end, 1);
-        const RectF square(p.X - half, p.Y - half, 2 * half, 2 * half);
-        graphics.FillRectangle(&fill, square);
-        graphics.DrawRectangle(&outline, square);
+        Qarn::DrawTrackerSquare(graphics, GetPoint(end, 1), half, fill, outline);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "shapes/rect.h"
+#include "core/tracker_marks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -203,12 +204,7 @@ void CQarnRect::DrawTracker(CDC* dc, TrackerState state, float scale) {
     Graphics graphics(dc);
     graphics.SetSmoothingMode(SmoothingModeHighSpeed);
     Pen outline(Color(Color::Black), scale);
-    SolidBrush yellow(Color(0xFFFFFF00u));
-    const PointF p = GetHandle(corner, 1);
-    const float d = 4.0f * scale;
-    const PointF diamond[4] = {{p.X - d, p.Y}, {p.X, p.Y - d}, {p.X + d, p.Y}, {p.X, p.Y + d}};
-    graphics.FillPolygon(&yellow, diamond, 4);
-    graphics.DrawPolygon(&outline, diamond, 4);
+    Qarn::DrawTrackerDiamond(graphics, GetHandle(corner, 1), 4.0f * scale, outline);
 }
 
 QString CQarnRect::GetName() {
