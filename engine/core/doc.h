@@ -143,6 +143,10 @@ public:
     static long UndoCapacity();
 
 protected:
+    // Opening: the old history refers to the contents about to go, so it goes first.
+    void OnContentsReplacing() override;
+    void SwapContents(CDocument& other) override;
+
     // Starts the history afresh (an older one refers to contents that are about to go) and
     // registers the document as an undo target whose present state counts as saved.
     void ForgetUndoHistory();

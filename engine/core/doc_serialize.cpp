@@ -1,4 +1,6 @@
 // The document record and the document's file life cycle.
+#include <utility>
+
 #include "core/canvas.h"
 #include "core/configuration.h"
 #include "core/doc.h"
@@ -75,7 +77,7 @@ void CQarnDoc::Serialize(CArchive& ar) {
 }
 
 bool CQarnDoc::OnOpenDocument(const QString& path, QString* error) {
-    ForgetUndoHistory();
+    // A file that cannot be read leaves the document, its history and its settings alone.
     if (!CDocument::OnOpenDocument(path, error)) {
         return false;
     }
@@ -84,15 +86,52 @@ bool CQarnDoc::OnOpenDocument(const QString& path, QString* error) {
     return true;
 }
 
-bool CQarnDoc::OnSaveDocument(const QString& path, QString* error) {
-    if (gUndoManager != nullptr && !Qarn::CanUndoAferSaving()) {
-        gUndoManager->ClearTarget(this);
+void CQarnDoc::OnContentsReplacing() {
+    ForgetUndoHistory();
+}
+
+void CQarnDoc::SwapContents(CDocument& other) {
+    if (!other.IsKindOf(RUNTIME_CLASS(CQarnDoc))) {
+        return;
     }
+    auto& read = static_cast<CQarnDoc&>(other);
+    // Everything the document record holds changes hands; the settings of this program
+    // (default and print size, margins) stay.
+    std::swap(m_strVersion, read.m_strVersion);
+    std::swap(m_dwReserved, read.m_dwReserved);
+    std::swap(m_nNextID, read.m_nNextID);
+    std::swap(m_dwGridColor, read.m_dwGridColor);
+    std::swap(m_nGridSize, read.m_nGridSize);
+    std::swap(m_nGridStyle, read.m_nGridStyle);
+    std::swap(m_bGridShown, read.m_bGridShown);
+    std::swap(m_bCanvasFlag, read.m_bCanvasFlag);
+    std::swap(m_rcEmpty, read.m_rcEmpty);
+    std::swap(m_bSecondFlag, read.m_bSecondFlag);
+    std::swap(m_pCurrentCanvas, read.m_pCurrentCanvas);
+    std::swap(m_Canvases, read.m_Canvases);
+    std::swap(m_nMapMode, read.m_nMapMode);
+    std::swap(m_Templates, read.m_Templates);
+    std::swap(m_bFlag, read.m_bFlag);
+    std::swap(m_bTemplatesPresent, read.m_bTemplatesPresent);
+    std::swap(m_dwReservedKept, read.m_dwReservedKept);
+    for (CQarnCanvas* canvas : m_Canvases) {
+        canvas->SetDocument(this);
+    }
+    for (CQarnCanvas* canvas : read.m_Canvases) {
+        canvas->SetDocument(&read);
+    }
+}
+
+bool CQarnDoc::OnSaveDocument(const QString& path, QString* error) {
     if (!CDocument::OnSaveDocument(path, error)) {
+        // The file was not written: the history still leads back to the last saved state.
         return false;
     }
-    // The saved state is the present one: undoing from here makes the document modified.
     if (gUndoManager != nullptr) {
+        if (!Qarn::CanUndoAferSaving()) {
+            gUndoManager->ClearTarget(this);
+        }
+        // The saved state is the present one: undoing from here makes the document modified.
         gUndoManager->TargetCleaned(this);
     }
     return true;

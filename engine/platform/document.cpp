@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <exception>
+#include <memory>
 
 #include "platform/archive.h"
 #include "platform/archive_exception.h"
@@ -82,24 +83,39 @@ bool CDocument::OnOpenDocument(const QString& path, QString* error) {
         Report(error, path, cause);
         return false;
     }
-    DeleteContents();
+    std::unique_ptr<CDocument> fresh(CreateBlankDocument());
+    if (fresh == nullptr) {
+        Report(error, path, QStringLiteral("no document of this kind can be made to read it"));
+        return false;
+    }
     try {
         CArchive ar(CArchive::load, &contents);
-        Serialize(ar);
+        fresh->Serialize(ar);
     } catch (const CArchiveException& e) {
-        DeleteContents();
         Report(error, path, QStringLiteral("the document is damaged (%1)").arg(e.Message()));
         return false;
     } catch (const std::exception& e) {
-        DeleteContents();
         Report(error, path,
                QStringLiteral("the document cannot be read (%1)")
                    .arg(QString::fromLocal8Bit(e.what())));
         return false;
     }
+    OnContentsReplacing();
+    SwapContents(*fresh);
+    // The old contents leave with the fresh document.
+    fresh.reset();
     SetPathName(path);
     m_bModified = false;
     return true;
+}
+
+CDocument* CDocument::CreateBlankDocument() const {
+    CObject* object = GetRuntimeClass()->CreateObject();
+    if (object != nullptr && !object->IsKindOf(RUNTIME_CLASS(CDocument))) {
+        delete object;
+        return nullptr;
+    }
+    return static_cast<CDocument*>(object);
 }
 
 bool CDocument::OnSaveDocument(const QString& path, QString* error) {

@@ -34,8 +34,9 @@ public:
     // Empties the document and starts a new one.
     virtual bool OnNewDocument();
     // Reads the document from the "Contents" stream of the compound file through Serialize.
-    // On failure the partly read contents are released and *error says which file failed
-    // and why.
+    // A fresh document of the same class reads the file and hands its contents over only once
+    // the whole file has been read: on failure this document, its contents and its settings
+    // stay exactly as they were, and *error says which file failed and why.
     virtual bool OnOpenDocument(const QString& path, QString* error = nullptr);
     // Writes the document through Serialize into a compound file; the old file is replaced
     // only after a complete write, so a failed save leaves it as it was.
@@ -44,6 +45,17 @@ public:
     virtual void OnCloseDocument();
     // Releases everything the document holds.
     virtual void DeleteContents() {}
+
+protected:
+    // An empty document of the same class that a file is read into before it replaces the
+    // contents of this one; null when the class cannot be created by name.
+    virtual CDocument* CreateBlankDocument() const;
+    // Called once a file has been read whole, just before this document's contents are
+    // exchanged for the new ones: whatever refers to the old contents lets go of them here.
+    virtual void OnContentsReplacing() {}
+    // Exchanges everything the file holds (contents and stored settings) with the other
+    // document, which is of the same class.
+    virtual void SwapContents(CDocument& other) { (void)other; }
 
 protected:
     QString m_strPathName;

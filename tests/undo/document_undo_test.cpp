@@ -2,12 +2,16 @@
 
 #include <QTemporaryDir>
 
+#include "core/canvas.h"
 #include "core/configuration.h"
 #include "core/custom_config.h"
 #include "core/doc.h"
 #include "core/library_init.h"
 #include "core/notification_messages.h"
 #include "core/view_link.h"
+#include "platform/compound_file.h"
+#include "shapes/rect.h"
+#include "support/stored_record.h"
 #include "undo/counting_action.h"
 #include "undo/undo_manager.h"
 
@@ -147,6 +151,75 @@ TEST_F(DocumentUndoTest, AFailedSaveLeavesTheDocumentModified) {
     EXPECT_FALSE(doc->IsModified());
     gUndoManager->Redo(doc, 1);
     EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(DocumentUndoTest, AFailedSaveKeepsTheHistoryEvenWhenSavingClearsIt) {
+    Qarn::SetUndoAferSaving(false);
+    ASSERT_TRUE(doc->OnNewDocument());
+    Act(3);
+    EXPECT_FALSE(doc->OnSaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.met"))));
+    EXPECT_EQ(log.destroyed, 0);
+    EXPECT_TRUE(gUndoManager->CanUndo(doc, 3));
+    EXPECT_TRUE(doc->IsModified());
+    gUndoManager->Undo(doc, 3);
+    EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(DocumentUndoTest, AFileThatFailsToOpenLeavesTheDocumentAsItWas) {
+    Qarn::SetUndoAferSaving(true);
+    ASSERT_TRUE(doc->OnNewDocument());
+    auto* box = new CQarnRect(RectF(10, 10, 40, 20));
+    doc->AddTail(box);
+    doc->SetGridSize(8);
+    doc->AddNewCanvas();
+    ASSERT_TRUE(doc->OnSaveDocument(SavePath()));
+    Act(2);
+    const QByteArray before = StoredRecord(*doc);
+
+    // A damaged file: the first half of a good document.
+    const QString damaged = dir.filePath(QStringLiteral("damaged.met"));
+    QString error;
+    ASSERT_TRUE(CCompoundFile::WriteContents(damaged, before.left(before.size() / 2), &error));
+    for (const QString& path : {damaged, dir.filePath(QStringLiteral("missing.met"))}) {
+        EXPECT_FALSE(doc->OnOpenDocument(path, &error)) << path.toStdString();
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        EXPECT_EQ(StoredRecord(*doc), before);
+        EXPECT_EQ(doc->GetCanvasList().size(), 2);
+        EXPECT_EQ(doc->GetGridSize(), 8);
+        EXPECT_EQ(doc->GetPathName(), SavePath());
+        EXPECT_EQ(box->GetDocument(), doc);
+        EXPECT_TRUE(doc->IsModified());
+        EXPECT_EQ(log.destroyed, 0);
+        EXPECT_TRUE(gUndoManager->CanUndo(doc, 2));
+    }
+    gUndoManager->Undo(doc, 2);
+    EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(DocumentUndoTest, OpeningAFileTakesOverEverythingItHolds) {
+    ASSERT_TRUE(doc->OnNewDocument());
+    CQarnDoc source;
+    ASSERT_TRUE(source.OnNewDocument());
+    source.SetGridSize(12);
+    source.SetGridColor(0xFF102030u);
+    source.AddTail(new CQarnRect(RectF(0, 0, 5, 5)));
+    source.AddNewCanvas();
+    const QString path = dir.filePath(QStringLiteral("source.met"));
+    ASSERT_TRUE(source.OnSaveDocument(path));
+
+    doc->AddTail(new CQarnRect(RectF(1, 1, 2, 2)));
+    Act(1);
+    QString error;
+    ASSERT_TRUE(doc->OnOpenDocument(path, &error)) << error.toStdString();
+    EXPECT_EQ(StoredRecord(*doc), StoredRecord(source));
+    EXPECT_EQ(doc->GetGridSize(), 12);
+    EXPECT_EQ(doc->GetGridColor(), 0xFF102030u);
+    ASSERT_EQ(doc->GetCanvasList().size(), 2);
+    for (CQarnCanvas* canvas : doc->GetCanvasList()) {
+        EXPECT_EQ(canvas->GetDocument(), doc);
+    }
+    EXPECT_EQ(doc->GetCurrentCanvas(), doc->GetCanvasList().first());
+    EXPECT_EQ(log.destroyed, 1);
 }
 
 TEST_F(DocumentUndoTest, TheDocumentKeepsTheStoredNumberOfUndoSteps) {
