@@ -1,10 +1,12 @@
 #include "inkvane_app.h"
 
 #include "core/configuration.h"
+#include "core/default_page_size.h"
 #include "core/default_properties.h"
 #include "core/library_init.h"
 #include "main_frame.h"
 #include "platform/window_messages.h"
+#include "view/default_printer.h"
 
 CInkvaneApp::CInkvaneApp() : CWinApp(QStringLiteral("Inkvane")) {}
 
@@ -13,6 +15,8 @@ CInkvaneApp::~CInkvaneApp() = default;
 bool CInkvaneApp::InitInstance() {
     SetRegistryKey(QStringLiteral("Ostrovan"));
     QarnDllInitialize();
+    // New pages take the printable area of the default printer.
+    Qarn::SetDefaultPageSizeProvider(&Qarn::GetPrinterPageSize);
     Qarn::SetVizEffect(1);
     Qarn::ReadConfig(this);
     Qarn::CreateDefaultProperty();

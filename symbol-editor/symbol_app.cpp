@@ -2,9 +2,11 @@
 
 #include "as_main_frame.h"
 #include "core/configuration.h"
+#include "core/default_page_size.h"
 #include "core/default_properties.h"
 #include "core/library_init.h"
 #include "platform/window_messages.h"
+#include "view/default_printer.h"
 
 CSymbolApp::CSymbolApp() : CWinApp(QStringLiteral("Symbol Editor")) {}
 
@@ -13,6 +15,8 @@ CSymbolApp::~CSymbolApp() = default;
 bool CSymbolApp::InitInstance() {
     SetRegistryKey(QStringLiteral("Ostrovan"));
     QarnDllInitialize();
+    // New pages take the printable area of the default printer.
+    Qarn::SetDefaultPageSizeProvider(&Qarn::GetPrinterPageSize);
     Qarn::ReadConfig(this);
     Qarn::CreateDefaultProperty();
     mainFrame_ = std::make_unique<CASMainFrame>();

@@ -9,7 +9,6 @@
 #include "core/layer.h"
 #include "core/rect_geometry.h"
 #include "core/value_archive.h"
-#include "core/view_link.h"
 #include "platform/archive.h"
 #include "platform/matrix.h"
 
@@ -166,11 +165,10 @@ void CQarnConnection::OnChangeComponent(int change, const RectF& oldRect, const 
     connector->ResetPath();
     connector->RecalcBounds(0);
 
-    CQarnViewLink* views = CQarnViewLink::Get();
     if (change == kChangeFlipped || change == kChangeRedrawn) {
         connector->Invalidate(nullptr, false);
     } else if (Qarn::GetVizEffect() == 1) {
-        views->SendOutlineRequest(connector);
+        connector->RequestOutline();
     } else {
         connector->Invalidate(nullptr, false);
     }

@@ -10,7 +10,7 @@
 #include "core/property_ids.h"
 #include "core/rect_geometry.h"
 #include "core/tracker_marks.h"
-#include "core/view_link.h"
+#include "core/doc.h"
 #include "platform/dc.h"
 #include "platform/graphics.h"
 #include "platform/pen.h"
@@ -30,7 +30,10 @@ bool SamePoint(const PointF& a, const PointF& b) {
 // Handles.
 
 int CQarnConnector::MoveEndHandleTo(bool start, PointF point) {
-    CQarnComponent* focused = CQarnViewLink::Get()->GetFocused();
+    // The component the drag tool has marked as the place to attach, in this connector's
+    // document.
+    CQarnDoc* doc = GetDocument();
+    CQarnComponent* focused = doc != nullptr ? doc->GetConnectionTarget() : nullptr;
     if (focused == this) {
         focused = nullptr;
     }
@@ -100,11 +103,7 @@ int CQarnConnector::MoveHandleTo(int handle, PointF point, DWORD flags) {
     }
     ResetPath();
     RecalcBounds(0);
-    if (flags & kMoveInvalidate) {
-        Invalidate(nullptr, false);
-    } else if (flags & kMoveOutline) {
-        CQarnViewLink::Get()->SendOutlineRequest(this);
-    }
+    HonourMoveFlags(flags);
     return 1;
 }
 

@@ -61,7 +61,7 @@ int CQarnCanvas::GetLayerIndex(const CQarnLayer* layer) const {
     return int(m_Layers.indexOf(const_cast<CQarnLayer*>(layer)));
 }
 
-void CQarnCanvas::Initialize(CDocument* document) {
+void CQarnCanvas::Initialize(CQarnDoc* document) {
     m_pDocument = document;
     m_pCurrentLayer = m_Layers.isEmpty() ? nullptr : m_Layers.first();
     for (CQarnLayer* layer : m_Layers) {

@@ -9,7 +9,7 @@
 #include "platform/win_types.h"
 
 class CDC;
-class CDocument;
+class CQarnDoc;
 class Graphics;
 class CQarnBasicBrushProperty;
 class CQarnLayer;
@@ -41,9 +41,9 @@ public:
 
     // After loading: takes the document, makes the first layer current and initialises every
     // layer.
-    void Initialize(CDocument* document);
-    CDocument* GetDocument() const { return m_pDocument; }
-    void SetDocument(CDocument* document) { m_pDocument = document; }
+    void Initialize(CQarnDoc* document);
+    CQarnDoc* GetDocument() const { return m_pDocument; }
+    void SetDocument(CQarnDoc* document) { m_pDocument = document; }
 
     CQarnBasicBrushProperty* GetBackground() const { return m_pBackground; }
     // Takes ownership (count 1) and releases the old background.
@@ -75,7 +75,7 @@ private:
 
     LayerList m_Layers;
     DWORD m_dwReserved = 0;
-    CDocument* m_pDocument = nullptr;
+    CQarnDoc* m_pDocument = nullptr;
     BYTE m_nCanvasFlag = 1;
     CQarnLayer* m_pCurrentLayer = nullptr;
     CQarnBasicBrushProperty* m_pBackground = nullptr;

@@ -5,13 +5,13 @@
 #include "core/connection_link.h"
 #include "core/conversions.h"
 #include "core/default_properties.h"
+#include "core/doc.h"
 #include "core/effect_cache.h"
 #include "core/element.h"
 #include "core/label_facet.h"
 #include "core/layer.h"
 #include "core/notification_messages.h"
 #include "core/shadow_facet.h"
-#include "core/view_link.h"
 #include "platform/graphics_path.h"
 #include "platform/window_messages.h"
 #include "properties/arrow_property.h"
@@ -223,7 +223,9 @@ void CQarnComponent::OnPropertyChanged(UINT id) {
     if (m_pParentGroup != nullptr) {
         return;
     }
-    PostMessage(AfxGetMainWnd(), QRN_PROPERTYCHANGE, reinterpret_cast<WPARAM>(this), LPARAM(id));
+    if (CQarnDoc* doc = GetDocument()) {
+        doc->NotifyPropertyChanged(this, id);
+    }
 }
 
 // Forwarders.
@@ -454,7 +456,7 @@ int CQarnComponent::GetIndexInContainer() const {
     return m_pLayer ? m_pLayer->GetObjectPosition(this) : -1;
 }
 
-CDocument* CQarnComponent::GetDocument() const {
+CQarnDoc* CQarnComponent::GetDocument() const {
     return m_pLayer ? m_pLayer->GetDocument() : nullptr;
 }
 
@@ -469,10 +471,6 @@ void CQarnComponent::Initialize(CQarnLayer* layer) {
 // Life cycle.
 
 void CQarnComponent::OnRemoved() {
-    CQarnViewLink* views = CQarnViewLink::Get();
-    if (views->GetFocused() == this) {
-        views->SetFocused(nullptr);
-    }
     if (CQarnBasicBrushProperty* brush = GetBrushProperty()) {
         brush->ClearImage();
     }

@@ -33,6 +33,7 @@ class CQarnTextProperty;
 class CQarnTipProperty;
 class CVariant;
 class CDocument;
+class CQarnDoc;
 class CView;
 struct CCharFormat;
 struct CQarnEffectCache;
@@ -247,7 +248,7 @@ public:
     // 1-based position in the layer's list, 0 when absent, -1 without layer.
     int GetIndexInContainer() const;
     // The layer's document, or null without layer.
-    CDocument* GetDocument() const;
+    CQarnDoc* GetDocument() const;
     // Appends itself; groups add their members too.
     virtual void AddToList(ComponentList& list);
     // Sets the layer after loading; groups pass it on to their members.
@@ -325,8 +326,13 @@ public:
     virtual int MoveLabelHandleTo(int handle, PointF point, DWORD flags);
     // The point that stays put while the handle is dragged (untransformed).
     virtual PointF GetFixPoint(int handle) const;
-    // Repaints the component (dropping the effect cache when the edit effect is on).
+    // Repaints the component in every view of its document (dropping the effect cache when the
+    // edit effect is on); the view and erase arguments are kept for callers and ignored.
     virtual void Invalidate(CView* view, bool erase);
+    // Asks the views of its document to show the component (or its label) as drag feedback.
+    void RequestOutline(bool label = false);
+    // After an edit: flag 1 repaints, else flag 2 asks for the outline (of the label).
+    void HonourMoveFlags(DWORD flags, bool label = false);
 
     // Rotation and flip.
     // Adds the angle (normalised to [0, 360)) and turns the frame about the centre.

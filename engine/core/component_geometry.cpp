@@ -3,21 +3,19 @@
 #include <cmath>
 
 #include "core/component.h"
+#include "core/doc.h"
 #include "core/configuration.h"
 #include "core/conversions.h"
 #include "core/label_facet.h"
 #include "core/move_flags.h"
 #include "core/shadow_facet.h"
 #include "core/text_facet.h"
-#include "core/view_link.h"
 #include "platform/matrix.h"
 #include "properties/property.h"
 #include "properties/property_kinds.h"
 
 namespace {
 
-constexpr DWORD kInvalidate = kMoveInvalidate;
-constexpr DWORD kOutlineRequest = kMoveOutline;
 constexpr DWORD kKeepRatio = kMoveKeepRatio;
 
 bool Finite(const RectF& r) {
@@ -60,10 +58,30 @@ CQarnTextFacet* CQarnComponent::GetTextFacet() const {
 // Moving and sizing.
 
 void CQarnComponent::Invalidate(CView* view, bool erase) {
+    (void)view;
+    (void)erase;
     if (Qarn::GetVizEffect() == 1) {
         DropEffectCache();
     }
-    CQarnViewLink::Get()->Invalidate(this, view, erase);
+    // Every view of the document repaints where the component was and where it is.
+    if (CQarnDoc* doc = GetDocument()) {
+        doc->NotifyComponentChanged(this, Qarn::ComponentChange::Appearance);
+    }
+}
+
+void CQarnComponent::RequestOutline(bool label) {
+    if (CQarnDoc* doc = GetDocument()) {
+        doc->NotifyComponentChanged(this, label ? Qarn::ComponentChange::LabelOutline
+                                                : Qarn::ComponentChange::Outline);
+    }
+}
+
+void CQarnComponent::HonourMoveFlags(DWORD flags, bool label) {
+    if (flags & kMoveInvalidate) {
+        Invalidate(nullptr, false);
+    } else if (flags & kMoveOutline) {
+        RequestOutline(label);
+    }
 }
 
 int CQarnComponent::MoveTo(const RectF& rect, DWORD flags) {
@@ -72,14 +90,11 @@ int CQarnComponent::MoveTo(const RectF& rect, DWORD flags) {
     }
     SetRectF(rect);
     ResetPath();
-    if (!CQarnViewLink::Get()->IsSizing()) {
+    // A sizing drag keeps the rotate centre where it is until the drag ends.
+    if (!(flags & kMoveSizing)) {
         UpdateRotateCenter();
     }
-    if (flags & kInvalidate) {
-        Invalidate(nullptr, false);
-    } else if (flags & kOutlineRequest) {
-        CQarnViewLink::Get()->SendOutlineRequest(this);
-    }
+    HonourMoveFlags(flags);
     return 1;
 }
 
@@ -169,11 +184,7 @@ int CQarnComponent::MoveHandleTo(int handle, PointF point, DWORD flags) {
     }
     SetRectF(sized);
     ResetPath();
-    if (flags & kInvalidate) {
-        Invalidate(nullptr, false);
-    } else if (flags & kOutlineRequest) {
-        CQarnViewLink::Get()->SendOutlineRequest(this);
-    }
+    HonourMoveFlags(flags);
     return 1;
 }
 
@@ -186,11 +197,7 @@ int CQarnComponent::MoveLabelHandleTo(int, PointF point, DWORD flags) {
     const PointF c = label->GetCenterPointF();
     r.Offset(point.X - c.X, point.Y - c.Y);
     label->SetRectF(r);
-    if (flags & kInvalidate) {
-        Invalidate(nullptr, false);
-    } else if (flags & kOutlineRequest) {
-        CQarnViewLink::Get()->SendLabelOutlineRequest(this);
-    }
+    HonourMoveFlags(flags, true);
     return 1;
 }
 

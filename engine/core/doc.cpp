@@ -2,22 +2,25 @@
 
 #include "core/canvas.h"
 #include "core/component.h"
-#include "core/document_observer.h"
+#include "core/doc_message_adapter.h"
 #include "core/layer.h"
-#include "core/notification_messages.h"
-#include "platform/default_printer.h"
-#include "platform/message_beep.h"
-#include "platform/mul_div.h"
+#include "core/default_page_size.h"
 #include "platform/view.h"
-#include "platform/window_messages.h"
 #include "properties/basic_brush_property.h"
 #include "undo/undo_manager.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnDoc, CDocument, 0)
 
-CQarnDoc::CQarnDoc() : m_DefaultSize(ComputePrintDefaultSize()), m_PrintSize(m_DefaultSize) {}
+CQarnDoc::CQarnDoc()
+    : m_DefaultSize(ComputePrintDefaultSize()),
+      m_PrintSize(m_DefaultSize),
+      m_pMessages(std::make_unique<CQarnDocMessageAdapter>()) {
+    m_pMessages->Subscribe(this);
+}
 
 CQarnDoc::~CQarnDoc() {
+    // Whoever listens lets go before anything goes.
+    m_Listeners.CloseAll();
     // The actions may refer to the contents, so they go first; and no manager may keep
     // pointing at a freed document.
     if (gUndoManager != nullptr) {
@@ -83,31 +86,26 @@ void CQarnDoc::GoToCanvas(CQarnCanvas* canvas) {
     UpdateAllViews(nullptr);
 }
 
-void CQarnDoc::OnNextCanvas() {
+bool CQarnDoc::OnNextCanvas() {
     int at = GetCanvasIndex(m_pCurrentCanvas);
     if (at < 0 || at + 1 >= m_Canvases.size()) {
-        MessageBeep(MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
     GoToCanvas(m_Canvases[at + 1]);
+    return true;
 }
 
-void CQarnDoc::OnPreviousCanvas() {
+bool CQarnDoc::OnPreviousCanvas() {
     int at = GetCanvasIndex(m_pCurrentCanvas);
     if (at <= 0) {
-        MessageBeep(MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
     GoToCanvas(m_Canvases[at - 1]);
+    return true;
 }
 
 void CQarnDoc::OnPageChange() {
-    const CSize size = GetCanvasSize();
-    for (CView* view : m_Views) {
-        PostMessage(view->GetMessageTarget(), QRN_PAGESIZECHANGE, WPARAM(size.cx), LPARAM(size.cy));
-    }
-    PostMessage(AfxGetMainWnd(), QRN_PAGECHANGE, WPARAM(GetCanvasIndex(m_pCurrentCanvas) + 1),
-                LPARAM(m_Canvases.size()));
+    NotifyPageChanged(m_pCurrentCanvas, Qarn::PageChange::Current);
 }
 
 CSize CQarnDoc::GetCanvasSize() const {
@@ -120,12 +118,7 @@ CSize CQarnDoc::GetCanvasSize(int index) const {
 }
 
 CSize CQarnDoc::ComputePrintDefaultSize() {
-    int widthMM = 0;
-    int heightMM = 0;
-    if (!GetDefaultPrinterPageMillimetres(&widthMM, &heightMM)) {
-        return CSize(500, 500);
-    }
-    return CSize(MulDiv(widthMM, 1000, 254), MulDiv(heightMM, 1000, 254));
+    return Qarn::GetDefaultPageSize();
 }
 
 Color CQarnDoc::GetPaperColor() const {
@@ -145,6 +138,7 @@ CQarnLayer* CQarnDoc::TargetLayer(CQarnLayer* layer) const {
 }
 
 void CQarnDoc::Announce(CQarnComponent* component, CQarnComponent* before) {
+    (void)before;
     if (m_bBusy) {
         return;
     }
@@ -154,8 +148,8 @@ void CQarnDoc::Announce(CQarnComponent* component, CQarnComponent* before) {
     } else {
         component->OnAdded(0);
     }
-    SendMessage(AfxGetMainWnd(), QRN_ADDED, reinterpret_cast<WPARAM>(component),
-                reinterpret_cast<LPARAM>(before));
+    component->SetBoundCache(component->GetBoundRect(false));
+    m_Listeners.ForEach([&](CQarnDocListener* l) { l->OnComponentAdded(component); });
 }
 
 void CQarnDoc::AddTail(CQarnComponent* component, CQarnLayer* layer) {
@@ -193,19 +187,84 @@ bool CQarnDoc::Remove(CQarnComponent* component) {
     if (component == nullptr) {
         return false;
     }
+    if (m_pConnectionTarget == component) {
+        m_pConnectionTarget = nullptr;
+    }
     component->OnRemoved();
-    SendMessage(AfxGetMainWnd(), QRN_REMOVED, reinterpret_cast<WPARAM>(component), 0);
+    m_Listeners.ForEach([&](CQarnDocListener* l) { l->OnComponentRemoved(component); });
     for (CQarnCanvas* canvas : m_Canvases) {
         for (CQarnLayer* layer : canvas->GetLayers()) {
             layer->GetList().removeAll(component);
         }
     }
-    for (CView* view : m_Views) {
-        if (auto* observer = dynamic_cast<CQarnDocumentObserver*>(view)) {
-            observer->OnComponentRemoved(component);
+    return true;
+}
+
+bool CQarnDoc::Contains(const CQarnComponent* component) const {
+    if (component == nullptr) {
+        return false;
+    }
+    for (const CQarnCanvas* canvas : m_Canvases) {
+        for (const CQarnLayer* layer : canvas->GetLayers()) {
+            if (layer->GetList().contains(const_cast<CQarnComponent*>(component))) {
+                return true;
+            }
         }
     }
-    return true;
+    return false;
+}
+
+std::unique_ptr<CQarnComponent> CQarnDoc::TakeOut(CQarnComponent* component) {
+    if (!Contains(component)) {
+        return nullptr;
+    }
+    Remove(component);
+    return std::unique_ptr<CQarnComponent>(component);
+}
+
+void CQarnDoc::PutBack(std::unique_ptr<CQarnComponent> component, CQarnLayer* layer,
+                       CQarnComponent* before) {
+    CQarnLayer* target = TargetLayer(layer);
+    if (component == nullptr || target == nullptr) {
+        return;
+    }
+    Add(component.release(), before, target);
+}
+
+// Listeners.
+
+void CQarnDoc::NotifyComponentChanged(CQarnComponent* component, Qarn::ComponentChange change) {
+    if (component == nullptr || m_bBusy) {
+        return;
+    }
+    const CRect oldBounds = component->GetBoundCache();
+    if (change == Qarn::ComponentChange::Appearance) {
+        component->SetBoundCache(component->GetBoundRect(false));
+    }
+    m_Listeners.ForEach(
+        [&](CQarnDocListener* l) { l->OnComponentChanged(component, change, oldBounds); });
+}
+
+void CQarnDoc::NotifyComponentsChanged(const ComponentList& components,
+                                       Qarn::ComponentChange change) {
+    for (CQarnComponent* component : components) {
+        NotifyComponentChanged(component, change);
+    }
+}
+
+void CQarnDoc::NotifyPropertyChanged(CQarnComponent* component, UINT code) {
+    if (component == nullptr || m_bBusy) {
+        return;
+    }
+    m_Listeners.ForEach([&](CQarnDocListener* l) { l->OnComponentPropertyChanged(component, code); });
+}
+
+void CQarnDoc::NotifyPageChanged(CQarnCanvas* page, Qarn::PageChange change) {
+    m_Listeners.ForEach([&](CQarnDocListener* l) { l->OnPageChanged(page, change); });
+}
+
+void CQarnDoc::NotifyRepaint(CQarnCanvas* page, const CRect& area) {
+    m_Listeners.ForEach([&](CQarnDocListener* l) { l->OnRepaint(page, area); });
 }
 
 // Templates.
@@ -269,6 +328,7 @@ void CQarnDoc::Initialize() {
 }
 
 void CQarnDoc::DeleteContents() {
+    m_pConnectionTarget = nullptr;
     qDeleteAll(m_Canvases);
     m_Canvases.clear();
     m_pCurrentCanvas = nullptr;

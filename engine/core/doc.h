@@ -2,29 +2,34 @@
 // The drawing document: its pages (canvases), document-wide settings (map mode, grid, default
 // page size, margins), the symbols its auto shapes use, and the counter that numbers its
 // components. It adds and removes components for tools and actions and announces each change
-// to the main window.
+// to its own listeners: the views and panes that show it, and the adapter that turns changes
+// into the registered messages the main window handles.
 
 #include <QList>
 #include <QString>
+#include <memory>
 
 #include "core/component_list.h"
+#include "core/doc_listeners.h"
 #include "platform/cpoint.h"
 #include "platform/crect.h"
 #include "platform/document.h"
 #include "platform/win_types.h"
 #include "shapes/auto_shape_templ.h"
+#include "undo/undo_target.h"
 
 class CQarnCanvas;
 class CQarnComponent;
 class CQarnLayer;
 class CDC;
+class CQarnDocMessageAdapter;
 class Color;
 class Graphics;
 struct UMNotificationData;
 
 using CanvasList = QList<CQarnCanvas*>;
 
-class CQarnDoc : public CDocument {
+class CQarnDoc : public CDocument, public CUndoTarget {
     QARN_DECLARE_SERIAL(CQarnDoc)
 
 public:
@@ -46,8 +51,10 @@ public:
     // fewer than two pages. `neighbour` gets the page before it, or null when it was first.
     BOOL RemoveCanvas(CQarnCanvas* canvas, CQarnCanvas*& neighbour);
     void GoToCanvas(CQarnCanvas* canvas);
-    void OnNextCanvas();
-    void OnPreviousCanvas();
+    // The next or previous page becomes current; false (and nothing changes) at either end,
+    // where the view sounds the warning beep.
+    bool OnNextCanvas();
+    bool OnPreviousCanvas();
     // Posts the page size to every view and the page number and count to the main window.
     void OnPageChange();
     CSize GetCanvasSize() const;
@@ -55,7 +62,8 @@ public:
     CSize GetDefaultSize() const { return m_DefaultSize; }
     void SetDefaultSize(const CSize& size) { m_DefaultSize = size; }
     CSize GetPrintSize() const { return m_PrintSize; }
-    // The default printer's printable area in document units, 500 by 500 without a printer.
+    // The size of new pages: the program's page-size provider (the default printer's printable
+    // area in document units), 500 by 500 without one.
     static CSize ComputePrintDefaultSize();
     Color GetPaperColor() const;
     int GetMapMode() const { return m_nMapMode; }
@@ -70,6 +78,16 @@ public:
     void Add(CQarnComponent* component, CQarnComponent* before, CQarnLayer* layer = nullptr);
     // Takes the component out of every layer and every view; it is not deleted.
     bool Remove(CQarnComponent* component);
+    // Takes the component out (as Remove) and hands it to the caller, who owns it until it is
+    // put back: an action that took a component out frees it when the action goes while the
+    // component is still out. Null when the component is not in this document.
+    std::unique_ptr<CQarnComponent> TakeOut(CQarnComponent* component);
+    // Puts a component taken out back into the layer, in front of `before` (at the end when
+    // null) and announces it; the document owns it again.
+    void PutBack(std::unique_ptr<CQarnComponent> component, CQarnLayer* layer,
+                 CQarnComponent* before);
+    // Whether the component lies on a layer of this document.
+    bool Contains(const CQarnComponent* component) const;
     virtual bool IsActionPermitted(UINT action) {
         (void)action;
         return true;
@@ -101,6 +119,23 @@ public:
     // cannot be written.
     bool ExportToSVG(const QString& path, CQarnCanvas* canvas, int compressed,
                      QString* error = nullptr);
+
+    // The component a connector end being dragged would attach to, set by the tool doing the
+    // drag and read by the connector; cleared when that component leaves the document.
+    CQarnComponent* GetConnectionTarget() const { return m_pConnectionTarget; }
+    void SetConnectionTarget(CQarnComponent* component) { m_pConnectionTarget = component; }
+
+    // Listeners and the changes they hear (nothing is announced while the document is busy
+    // writing itself).
+    CQarnDocListeners& GetListeners() { return m_Listeners; }
+    // The component changed: its bound cache is brought up to date and the listeners hear
+    // where it was before.
+    void NotifyComponentChanged(CQarnComponent* component, Qarn::ComponentChange change);
+    // Every component of the list changed (each as above).
+    void NotifyComponentsChanged(const ComponentList& components, Qarn::ComponentChange change);
+    void NotifyPropertyChanged(CQarnComponent* component, UINT code);
+    void NotifyPageChanged(CQarnCanvas* page, Qarn::PageChange change);
+    void NotifyRepaint(CQarnCanvas* page, const CRect& area);
 
     // Symbols used by this document's auto shapes.
     // Keeps t unless one of the same id is there: then t is deleted (replace false) or takes
@@ -138,7 +173,7 @@ public:
 
     // Undo history. The undo manager calls this after every change of the document's stacks:
     // the modified flag follows whether the document now differs from its last save.
-    static void UndoNotify(void* target, UMNotificationData& data);
+    static void UndoNotify(CUndoTarget* target, UMNotificationData& data);
     // The number of undo steps a document keeps: the stored "Maximum Undo Step", at least 1.
     static long UndoCapacity();
 
@@ -176,4 +211,8 @@ protected:
     BOOL m_bFlag = FALSE;
     BOOL m_bTemplatesPresent = TRUE;
     DWORD m_dwReservedKept = 0;
+    CQarnComponent* m_pConnectionTarget = nullptr;
+    // The listeners go after the adapter (declared after them), which unsubscribes itself.
+    CQarnDocListeners m_Listeners;
+    std::unique_ptr<CQarnDocMessageAdapter> m_pMessages;
 };

@@ -82,7 +82,6 @@ bool CQarnDoc::OnOpenDocument(const QString& path, QString* error) {
         return false;
     }
     RegisterUndoTarget();
-    OnPageChange();
     return true;
 }
 
@@ -120,6 +119,10 @@ void CQarnDoc::SwapContents(CDocument& other) {
     for (CQarnCanvas* canvas : read.m_Canvases) {
         canvas->SetDocument(&read);
     }
+    // The old contents are still alive (they leave with the other document): whoever shows
+    // this document lets go of them and takes up the new ones.
+    m_pConnectionTarget = nullptr;
+    NotifyPageChanged(m_pCurrentCanvas, Qarn::PageChange::Reloaded);
 }
 
 bool CQarnDoc::OnSaveDocument(const QString& path, QString* error) {

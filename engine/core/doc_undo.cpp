@@ -7,13 +7,11 @@
 #include "undo/undo_manager.h"
 #include "undo/undo_notification.h"
 
-void CQarnDoc::UndoNotify(void* target, UMNotificationData& data) {
-    // Only documents register this function, but the target is untyped: check before use.
-    auto* object = static_cast<CObject*>(target);
-    if (object == nullptr || !object->IsKindOf(RUNTIME_CLASS(CDocument))) {
-        return;
+void CQarnDoc::UndoNotify(CUndoTarget* target, UMNotificationData& data) {
+    // Any target may be given this function; only a document takes the modified flag.
+    if (auto* doc = dynamic_cast<CDocument*>(target)) {
+        doc->SetModifiedFlag(data.modified);
     }
-    static_cast<CDocument*>(object)->SetModifiedFlag(data.modified);
 }
 
 long CQarnDoc::UndoCapacity() {

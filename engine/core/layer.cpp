@@ -168,7 +168,7 @@ void CQarnLayer::Initialize(CQarnCanvas* canvas) {
     }
 }
 
-CDocument* CQarnLayer::GetDocument() const {
+CQarnDoc* CQarnLayer::GetDocument() const {
     return m_pCanvas ? m_pCanvas->GetDocument() : nullptr;
 }
 

@@ -13,6 +13,7 @@ class CQarnCanvas;
 class CQarnComponent;
 class CArchive;
 class CDocument;
+class CQarnDoc;
 
 class CQarnLayer : public CObject {
     QARN_DECLARE_SERIAL(CQarnLayer)
@@ -87,7 +88,7 @@ public:
     void SetCanvas(CQarnCanvas* canvas) { m_pCanvas = canvas; }
     // After loading: takes the canvas and initialises every component with this layer.
     void Initialize(CQarnCanvas* canvas);
-    CDocument* GetDocument() const;
+    CQarnDoc* GetDocument() const;
     // 1-based position in the canvas's layer list, 0 when absent, -1 without canvas.
     int GetIndexInContainer() const;
 

@@ -3,6 +3,7 @@
 #include "platform/document.h"
 
 CView::~CView() {
+    EndLife();
     if (m_pDocument != nullptr) {
         m_pDocument->RemoveView(this);
     }

@@ -62,7 +62,6 @@ protected:
 private:
     int MoveEndTo(int handle, PointF point, DWORD flags);
     int SizeFrame(int handle, PointF point, DWORD flags);
-    void HonourMoveFlags(DWORD flags);
 
     PointF m_ptFirst;
     PointF m_ptSecond;

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/rect_geometry.h"
-#include "core/view_link.h"
 #include "shapes/arc_pie.h"
 #include "shapes/shape_ids.h"
 
@@ -37,14 +36,6 @@ float ScaledAbout(float v, float fixed, float scale) {
 }
 
 }  // namespace
-
-void CQarnArcPie::HonourMoveFlags(DWORD flags) {
-    if (flags & kInvalidate) {
-        Invalidate(nullptr, false);
-    } else if (flags & kOutlineRequest) {
-        CQarnViewLink::Get()->SendOutlineRequest(this);
-    }
-}
 
 void CQarnArcPie::Shift(float dx, float dy) {
     CQarnComponent::Shift(dx, dy);

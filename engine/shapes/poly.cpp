@@ -8,7 +8,6 @@
 #include "core/default_properties.h"
 #include "core/layer.h"
 #include "core/value_archive.h"
-#include "core/view_link.h"
 #include "platform/archive.h"
 #include "platform/archive_exception.h"
 #include "platform/pen_alignment.h"
@@ -277,9 +276,5 @@ void CQarnPoly::SetIntegerPoint(bool on) {
 
 void CQarnPoly::AfterPointEdit(DWORD flags) {
     ResetPath();
-    if (flags & 0x1) {
-        Invalidate(nullptr, false);
-    } else if (flags & 0x2) {
-        CQarnViewLink::Get()->SendOutlineRequest(this);
-    }
+    HonourMoveFlags(flags);
 }

@@ -8,7 +8,6 @@
 #include "core/layer.h"
 #include "core/rect_geometry.h"
 #include "core/value_archive.h"
-#include "core/view_link.h"
 #include "platform/archive.h"
 #include "platform/dc.h"
 #include "platform/graphics.h"
@@ -186,11 +185,7 @@ int CQarnRect::MoveHandleTo(int handle, PointF point, DWORD flags) {
     m_fCornerWidth = 2 * (right - x);
     m_fCornerHeight = 2 * (bottom - y);
     ResetPath();
-    if (flags & kInvalidate) {
-        Invalidate(nullptr, false);
-    } else if (flags & kOutlineRequest) {
-        CQarnViewLink::Get()->SendOutlineRequest(this);
-    }
+    HonourMoveFlags(flags);
     return 1;
 }
 

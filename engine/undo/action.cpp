@@ -1,17 +1,23 @@
 #include "undo/action.h"
 
-#include "core/view_link.h"
+#include "core/doc.h"
 #include "undo/undo_manager.h"
 
 QARN_IMPLEMENT_DYNAMIC(CQarnAction, CObject)
 
-CQarnAction::CQarnAction(CQarnView* view, unsigned int id, bool autoNotify)
-    : m_pView(view),
-      m_pTarget(CQarnViewLink::Get()->GetViewDocument(view)),
+CQarnAction::CQarnAction(CQarnEditView* view, unsigned int id, bool autoNotify)
+    : m_View(view),
+      m_pTarget(view != nullptr ? view->GetQarnDocument() : nullptr),
       m_nID(id),
       m_bAutoNotify(autoNotify) {}
 
+CQarnAction::CQarnAction(CQarnDoc* target, unsigned int id, bool autoNotify)
+    : m_pTarget(target), m_nID(id), m_bAutoNotify(autoNotify) {}
+
+CQarnAction::~CQarnAction() = default;
+
 void CQarnAction::Do() {
+    OnDo();
     if (m_bAutoNotify) {
         NotifyUndoManager();
     }
@@ -19,22 +25,33 @@ void CQarnAction::Do() {
 }
 
 void CQarnAction::Undo() {
+    OnUndo();
     m_bUndone = true;
-    CQarnViewLink::Get()->OnSelectionChanged(m_pView);
+    RefreshView();
 }
 
 void CQarnAction::Redo() {
+    OnRedo();
     m_bUndone = false;
-    CQarnViewLink::Get()->OnSelectionChanged(m_pView);
+    RefreshView();
 }
 
 void CQarnAction::Finish() {
-    CQarnViewLink::Get()->OnSelectionChanged(m_pView);
+    OnFinish();
+    RefreshView();
     m_bFinished = true;
 }
 
-void CQarnAction::NotifyUndoManager() {
-    if (gUndoManager != nullptr) {
-        gUndoManager->SetLastAction(m_pTarget, this);
+void CQarnAction::RefreshView() {
+    if (CQarnEditView* view = m_View.Get()) {
+        view->OnSelectionChanged(nullptr);
     }
+}
+
+bool CQarnAction::NotifyUndoManager() {
+    if (gUndoManager == nullptr || m_bRecorded) {
+        return m_bRecorded;
+    }
+    m_bRecorded = gUndoManager->SetLastAction(m_pTarget, this);
+    return m_bRecorded;
 }

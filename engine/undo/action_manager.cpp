@@ -4,11 +4,14 @@
 
 #include "core/notification_messages.h"
 #include "undo/action.h"
+#include "undo/compound_action.h"
+#include "undo/undo_manager.h"
 
-CActionManager::CActionManager(void* target, UMNotifyFn notify, long capacity)
+CActionManager::CActionManager(CUndoTarget* target, UMNotifyFn notify, long capacity)
     : m_pTarget(target), m_pNotify(notify), m_nCapacity(std::max(capacity, 1L)) {}
 
 CActionManager::~CActionManager() {
+    m_pCompound.reset();
     ClearTarget();
 }
 
@@ -31,57 +34,111 @@ void CActionManager::ForgetUnreachableSavedMark() {
     }
 }
 
+bool CActionManager::MergeIntoTop(CQarnAction& newer) {
+    if (m_Undo.empty() || !m_Redo.empty()) {
+        return false;
+    }
+    CQarnAction& older = *m_Undo.back();
+    if (older.GetID() != newer.GetID() || !newer.AbsorbPrevious(older)) {
+        return false;
+    }
+    // The state after the older action is no longer on the stack: when it was the saved one,
+    // the saved state is gone.
+    if (m_nSavedMark == long(m_Undo.size())) {
+        m_nSavedMark = -1;
+    }
+    m_Undo.pop_back();
+    return true;
+}
+
+void CActionManager::Push(std::unique_ptr<CQarnAction> action) {
+    DeleteActions(m_Redo, long(m_Redo.size()));
+    // A saved state that lay ahead on the redo stack is gone with it.
+    ForgetUnreachableSavedMark();
+    // With the stack at capacity the oldest action falls off the front; the saved state at
+    // depth 0 can then no longer be reached.
+    long dropped = 0;
+    while (!m_Undo.empty() && long(m_Undo.size()) >= m_nCapacity) {
+        m_Undo.pop_front();
+        ++dropped;
+    }
+    ShiftSavedMark(dropped);
+    m_Undo.push_back(std::move(action));
+}
+
 void CActionManager::SetLastAction(CQarnAction* action) {
+    std::unique_ptr<CQarnAction> owned(action);
+    if (m_pCompound != nullptr) {
+        m_pCompound->Append(std::move(owned));
+        return;
+    }
     FinishTop();
-    if (action != nullptr) {
-        DeleteActions(m_Redo, long(m_Redo.size()));
-        // A saved state that lay ahead on the redo stack is gone with it.
-        ForgetUnreachableSavedMark();
-        // With the stack at capacity the oldest action falls off the front; the saved state
-        // at depth 0 can then no longer be reached.
-        long dropped = 0;
-        while (!m_Undo.empty() && long(m_Undo.size()) >= m_nCapacity) {
-            delete m_Undo.front();
-            m_Undo.pop_front();
-            ++dropped;
-        }
-        ShiftSavedMark(dropped);
-        m_Undo.push_back(action);
+    if (owned != nullptr) {
+        MergeIntoTop(*owned);
+        Push(std::move(owned));
     }
     NotifyTarget(UM_Do, 1);
 }
 
+void CActionManager::BeginCompound(std::unique_ptr<CCompoundAction> compound) {
+    ++m_nCompoundDepth;
+    if (m_pCompound == nullptr) {
+        FinishTop();
+        m_pCompound = std::move(compound);
+    }
+}
+
+void CActionManager::EndCompound() {
+    if (m_nCompoundDepth == 0 || --m_nCompoundDepth > 0) {
+        return;
+    }
+    std::unique_ptr<CCompoundAction> compound = std::move(m_pCompound);
+    if (compound == nullptr || compound->GetPartCount() == 0) {
+        return;
+    }
+    compound->Do();
+    compound->Finish();
+    Push(std::move(compound));
+    NotifyTarget(UM_Do, 1);
+}
+
 void CActionManager::Undo(long count) {
+    if (m_pCompound != nullptr) {
+        return;
+    }
     long moved = 0;
     for (; moved < count && !m_Undo.empty(); ++moved) {
-        CQarnAction* action = m_Undo.back();
+        std::unique_ptr<CQarnAction> action = std::move(m_Undo.back());
         m_Undo.pop_back();
         if (!action->IsFinished()) {
             action->Finish();
         }
         action->Undo();
-        m_Redo.push_back(action);
+        m_Redo.push_back(std::move(action));
     }
     NotifyTarget(UM_Undo, moved);
 }
 
 bool CActionManager::CanUndo(long count) const {
-    return long(m_Undo.size()) >= count;
+    return m_pCompound == nullptr && long(m_Undo.size()) >= count;
 }
 
 void CActionManager::Redo(long count) {
+    if (m_pCompound != nullptr) {
+        return;
+    }
     long moved = 0;
     for (; moved < count && !m_Redo.empty(); ++moved) {
-        CQarnAction* action = m_Redo.back();
+        std::unique_ptr<CQarnAction> action = std::move(m_Redo.back());
         m_Redo.pop_back();
         action->Redo();
-        m_Undo.push_back(action);
+        m_Undo.push_back(std::move(action));
     }
     NotifyTarget(UM_Redo, moved);
 }
 
 bool CActionManager::CanRedo(long count) const {
-    return long(m_Redo.size()) >= count;
+    return m_pCompound == nullptr && long(m_Redo.size()) >= count;
 }
 
 void CActionManager::NotifyTarget(unsigned int code, long count) {
@@ -94,7 +151,6 @@ void CActionManager::NotifyTarget(unsigned int code, long count) {
 
 void CActionManager::DeleteActions(ActionStack& stack, long count) {
     for (long i = 0; i < count && !stack.empty(); ++i) {
-        delete stack.front();
         stack.pop_front();
     }
 }
@@ -135,8 +191,13 @@ void CActionManager::TargetCleaned() {
 void CActionManager::ClearTarget() {
     // The present state stays the saved one only if it was the saved one.
     const bool wasSaved = m_nSavedMark == long(m_Undo.size());
-    DeleteActions(m_Undo, long(m_Undo.size()));
-    DeleteActions(m_Redo, long(m_Redo.size()));
+    // Newer actions may refer to what older ones hold: each stack goes newest first.
+    while (!m_Redo.empty()) {
+        m_Redo.pop_front();
+    }
+    while (!m_Undo.empty()) {
+        m_Undo.pop_back();
+    }
     m_nSavedMark = wasSaved ? 0 : -1;
 }
 
@@ -144,11 +205,11 @@ CQarnAction* CActionManager::RemoveLastAction() {
     if (m_Undo.empty()) {
         return nullptr;
     }
-    CQarnAction* action = m_Undo.back();
+    CQarnAction* action = m_Undo.back().release();
     m_Undo.pop_back();
     return action;
 }
 
 CQarnAction* CActionManager::PeekLastAction() const {
-    return m_Undo.empty() ? nullptr : m_Undo.back();
+    return m_Undo.empty() ? nullptr : m_Undo.back().get();
 }

@@ -5,11 +5,11 @@
 
 class IsTargetPredicate {
 public:
-    explicit IsTargetPredicate(const void* target) : m_pTarget(target) {}
+    explicit IsTargetPredicate(const CUndoTarget* target) : m_pTarget(target) {}
     bool operator()(const CActionManager* manager) const {
         return manager != nullptr && manager->GetTarget() == m_pTarget;
     }
 
 private:
-    const void* m_pTarget;
+    const CUndoTarget* m_pTarget;
 };

@@ -3,122 +3,143 @@
 #include <algorithm>
 
 #include "undo/action_manager.h"
+#include "undo/compound_action.h"
 #include "undo/is_target_predicate.h"
 
 CUndoManager* gUndoManager = nullptr;
+
+CUndoManager::CUndoManager() = default;
 
 CUndoManager::~CUndoManager() {
     Clear();
 }
 
-CActionManager* CUndoManager::Find(const void* target) const {
-    const auto found =
-        std::find_if(m_Managers.begin(), m_Managers.end(), IsTargetPredicate(target));
-    return found != m_Managers.end() ? *found : nullptr;
+CActionManager* CUndoManager::Find(const CUndoTarget* target) const {
+    const IsTargetPredicate isTarget(target);
+    const auto found = std::find_if(m_Managers.begin(), m_Managers.end(),
+                                    [&](const auto& manager) { return isTarget(manager.get()); });
+    return found != m_Managers.end() ? found->get() : nullptr;
 }
 
-void CUndoManager::RegisterTarget(void* target, long capacity, UMNotifyFn notify) {
+void CUndoManager::RegisterTarget(CUndoTarget* target, long capacity, UMNotifyFn notify) {
     if (CActionManager* manager = Find(target)) {
         manager->SetNotifyFn(notify);
         manager->SetStackCapacity(capacity);
         return;
     }
-    m_Managers.push_back(new CActionManager(target, notify, capacity));
+    m_Managers.push_back(std::make_unique<CActionManager>(target, notify, capacity));
 }
 
-void CUndoManager::RemoveTarget(void* target) {
-    const auto found =
-        std::find_if(m_Managers.begin(), m_Managers.end(), IsTargetPredicate(target));
+void CUndoManager::RemoveTarget(CUndoTarget* target) {
+    const IsTargetPredicate isTarget(target);
+    const auto found = std::find_if(m_Managers.begin(), m_Managers.end(),
+                                    [&](const auto& manager) { return isTarget(manager.get()); });
     if (found == m_Managers.end()) {
         return;
     }
-    CActionManager* manager = *found;
+    // The manager leaves the list before it is deleted, so an action's destructor never finds
+    // it half dismantled.
+    std::unique_ptr<CActionManager> manager = std::move(*found);
     m_Managers.erase(found);
-    delete manager;
 }
 
-void CUndoManager::SetLastAction(void* target, CQarnAction* action) {
+bool CUndoManager::SetLastAction(CUndoTarget* target, CQarnAction* action) {
+    CActionManager* manager = Find(target);
+    if (manager == nullptr) {
+        return false;
+    }
+    manager->SetLastAction(action);
+    return true;
+}
+
+void CUndoManager::BeginCompound(CUndoTarget* target, std::unique_ptr<CCompoundAction> compound) {
     if (CActionManager* manager = Find(target)) {
-        manager->SetLastAction(action);
+        manager->BeginCompound(std::move(compound));
     }
 }
 
-void CUndoManager::Undo(void* target, long count) {
+void CUndoManager::EndCompound(CUndoTarget* target) {
+    if (CActionManager* manager = Find(target)) {
+        manager->EndCompound();
+    }
+}
+
+void CUndoManager::Undo(CUndoTarget* target, long count) {
     if (CActionManager* manager = Find(target)) {
         manager->Undo(count);
     }
 }
 
-bool CUndoManager::CanUndo(void* target, long count) const {
+bool CUndoManager::CanUndo(CUndoTarget* target, long count) const {
     const CActionManager* manager = Find(target);
     return manager != nullptr && manager->CanUndo(count);
 }
 
-void CUndoManager::Redo(void* target, long count) {
+void CUndoManager::Redo(CUndoTarget* target, long count) {
     if (CActionManager* manager = Find(target)) {
         manager->Redo(count);
     }
 }
 
-bool CUndoManager::CanRedo(void* target, long count) const {
+bool CUndoManager::CanRedo(CUndoTarget* target, long count) const {
     const CActionManager* manager = Find(target);
     return manager != nullptr && manager->CanRedo(count);
 }
 
-bool CUndoManager::CanDo(void* target, int kind, long count) const {
+bool CUndoManager::CanDo(CUndoTarget* target, int kind, long count) const {
     return kind != 0 ? CanRedo(target, count) : CanUndo(target, count);
 }
 
-QString CUndoManager::GetActionName(void* target, int kind, long index) const {
+QString CUndoManager::GetActionName(CUndoTarget* target, int kind, long index) const {
     const CActionManager* manager = Find(target);
     return manager != nullptr ? manager->GetActionName(kind, index) : QString();
 }
 
-long CUndoManager::GetStackSize(void* target, int kind) const {
+long CUndoManager::GetStackSize(CUndoTarget* target, int kind) const {
     const CActionManager* manager = Find(target);
     return manager != nullptr ? manager->GetStackSize(kind) : 0;
 }
 
-long CUndoManager::GetStackCapacity(void* target) const {
+long CUndoManager::GetStackCapacity(CUndoTarget* target) const {
     const CActionManager* manager = Find(target);
     return manager != nullptr ? manager->GetStackCapacity() : 0;
 }
 
-void CUndoManager::SetStackCapacity(void* target, long capacity) {
+void CUndoManager::SetStackCapacity(CUndoTarget* target, long capacity) {
     if (CActionManager* manager = Find(target)) {
         manager->SetStackCapacity(capacity);
     }
 }
 
-UMNotifyFn CUndoManager::GetNotifyFn(void* target) const {
+UMNotifyFn CUndoManager::GetNotifyFn(CUndoTarget* target) const {
     const CActionManager* manager = Find(target);
     return manager != nullptr ? manager->GetNotifyFn() : nullptr;
 }
 
-void CUndoManager::SetNotifyFn(void* target, UMNotifyFn notify) {
+void CUndoManager::SetNotifyFn(CUndoTarget* target, UMNotifyFn notify) {
     if (CActionManager* manager = Find(target)) {
         manager->SetNotifyFn(notify);
     }
 }
 
-void CUndoManager::TargetCleaned(void* target) {
+void CUndoManager::TargetCleaned(CUndoTarget* target) {
     if (CActionManager* manager = Find(target)) {
         manager->TargetCleaned();
     }
 }
 
-void CUndoManager::ClearTarget(void* target) {
+void CUndoManager::ClearTarget(CUndoTarget* target) {
     if (CActionManager* manager = Find(target)) {
         manager->ClearTarget();
     }
 }
 
-CQarnAction* CUndoManager::RemoveLastAction(void* target) {
+CQarnAction* CUndoManager::RemoveLastAction(CUndoTarget* target) {
     CActionManager* manager = Find(target);
     return manager != nullptr ? manager->RemoveLastAction() : nullptr;
 }
 
-CQarnAction* CUndoManager::PeekLastAction(void* target) const {
+CQarnAction* CUndoManager::PeekLastAction(CUndoTarget* target) const {
     const CActionManager* manager = Find(target);
     return manager != nullptr ? manager->PeekLastAction() : nullptr;
 }
@@ -127,8 +148,7 @@ void CUndoManager::Clear() {
     // Each manager leaves the list before it is deleted, so an action's destructor never finds
     // a half-dismantled list.
     while (!m_Managers.empty()) {
-        CActionManager* manager = m_Managers.back();
+        std::unique_ptr<CActionManager> manager = std::move(m_Managers.back());
         m_Managers.pop_back();
-        delete manager;
     }
 }

@@ -2,6 +2,7 @@
 // What the undo manager tells a target after every change of its stacks.
 
 class CUndoManager;
+class CUndoTarget;
 
 struct UMNotificationData {
     CUndoManager* manager;
@@ -13,4 +14,4 @@ struct UMNotificationData {
     bool modified;
 };
 
-using UMNotifyFn = void (*)(void* target, UMNotificationData& data);
+using UMNotifyFn = void (*)(CUndoTarget* target, UMNotificationData& data);

@@ -1,6 +1,6 @@
 #pragma once
-// Shapes on a page with connectors between them, a view link that reports the component under
-// the pointer, and checks of what every elbow route must satisfy.
+// Shapes on a page with connectors between them, a recorder of what the document asks its
+// views to repaint, and checks of what every elbow route must satisfy.
 
 #include <gtest/gtest.h>
 
@@ -13,32 +13,29 @@
 #include "core/conversions.h"
 #include "core/doc.h"
 #include "core/layer.h"
-#include "core/view_link.h"
+#include "core/doc_listener.h"
 #include "shapes/rect.h"
 #include "shapes/shape_ids.h"
 
-struct PointerViewLink : CQarnViewLink {
-    CQarnComponent* focused = nullptr;
+// Records which components the document asked its views to repaint or to show as outlines.
+struct RepaintRecorder : CQarnDocListener {
     QList<CQarnComponent*> invalidated;
     QList<CQarnComponent*> outlines;
 
-    void Invalidate(CQarnComponent* c, CView*, bool) override { invalidated.append(c); }
-    void SendOutlineRequest(CQarnComponent* c) override { outlines.append(c); }
-    CQarnComponent* GetFocused() const override { return focused; }
-    void SetFocused(CQarnComponent* c) override { focused = c; }
+    void OnComponentChanged(CQarnComponent* c, Qarn::ComponentChange change,
+                            const CRect&) override {
+        (change == Qarn::ComponentChange::Appearance ? invalidated : outlines).append(c);
+    }
 };
 
-// A fresh document with one page and the pointer link installed for the test's life.
+// A fresh document with one page whose repaints are recorded for the test's life.
 class ConnectorScene : public ::testing::Test {
 protected:
     ConnectorScene() {
-        CQarnViewLink::Set(&views);
         doc.OnNewDocument();
+        views.Subscribe(&doc);
     }
-    ~ConnectorScene() override {
-        doc.DeleteContents();
-        CQarnViewLink::Set(nullptr);
-    }
+    ~ConnectorScene() override { doc.DeleteContents(); }
 
     CQarnRect* AddRect(const RectF& r, int shapeId = Qarn::kShapeRectangle) {
         auto* shape = new CQarnRect(r);
@@ -62,9 +59,9 @@ protected:
 
     // Drops the end handle (1 start, else the end) of the connector on the shape at p.
     void DropEnd(CQarnConnector* k, bool start, CQarnComponent* on, PointF p) {
-        views.focused = on;
+        doc.SetConnectionTarget(on);
         k->MoveHandleTo(start ? 1 : k->GetHandleCount(), p, 0);
-        views.focused = nullptr;
+        doc.SetConnectionTarget(nullptr);
     }
 
     static std::vector<PointF> Points(const CQarnPoly* poly) {
@@ -72,8 +69,8 @@ protected:
                                    poly->GetPointArray() + poly->GetPointCount());
     }
 
-    PointerViewLink views;
     CQarnDoc doc;
+    RepaintRecorder views;
 };
 
 // Every leg horizontal or vertical, two to six points.

@@ -104,14 +104,14 @@ TEST_F(ConnectorFollowingTest, AnEndIsNotDroppedOnTheShapeTheOtherEndRestsOn) {
     EXPECT_NE(loop->GetLeftConnection(), nullptr);
     EXPECT_EQ(loop->GetRightConnection(), nullptr);
     // Dropping on the anchor it already uses changes nothing.
-    views.focused = left;
+    doc.SetConnectionTarget(left);
     EXPECT_EQ(loop->MoveHandleTo(1, PointF(49, 1), 0), 0);
     // Dropped on another anchor of the same shape, it moves there.
     EXPECT_EQ(loop->MoveHandleTo(1, PointF(1, 49), 0), 1);
     EXPECT_EQ(loop->GetLeftConnection()->GetAnchor(), 4);
     EXPECT_EQ(loop->GetPoint(1, 0), PointF(0, 50));
     // Dropped on empty paper, it lets go.
-    views.focused = nullptr;
+    doc.SetConnectionTarget(nullptr);
     loop->MoveHandleTo(1, PointF(-200, -200), 0);
     EXPECT_EQ(loop->GetLeftConnection(), nullptr);
     EXPECT_FALSE(left->BeenConnectedBy(loop));

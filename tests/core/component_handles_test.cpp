@@ -4,6 +4,7 @@
 
 #include "core/conversions.h"
 #include "core/geometry_fixtures.h"
+#include "core/move_flags.h"
 
 namespace {
 
@@ -29,14 +30,17 @@ std::unique_ptr<TestBox> Box(float x, float y, float w, float h) {
 }  // namespace
 
 TEST(ComponentMoveTest, MoveToSetsTheFrameAndReportsOnlyRealChanges) {
-    ViewLinkScope views;
-    auto box = Box(0, 0, 100, 50);
+    RecordedDoc views;
+    auto* box = views.Place(Box(0, 0, 100, 50));
     EXPECT_EQ(box->MoveTo(RectF(0, 0, 100, 50), 1), 0);
     EXPECT_TRUE(views.link.invalidated.isEmpty());
 
     EXPECT_EQ(box->MoveTo(RectF(10, 10, 100, 50), 1), 1);
     ExpectNear(box->GetRotateCenter(), 60, 35);
     EXPECT_EQ(views.link.invalidated.size(), 1);
+    // The views hear where it was, and its bound cache says where it is.
+    EXPECT_EQ(views.link.oldBounds[0], CRect(-1, -1, 101, 51));
+    EXPECT_EQ(box->GetBoundCache(), CRect(9, 9, 111, 61));
     RectF outline;
     box->GetPath()->GetBounds(&outline);
     ExpectRect(outline, 10, 10, 100, 50);
@@ -47,8 +51,8 @@ TEST(ComponentMoveTest, MoveToSetsTheFrameAndReportsOnlyRealChanges) {
     EXPECT_EQ(views.link.invalidated.size(), 2);
     EXPECT_EQ(views.link.outlines.size(), 1);
 
-    views.link.sizing = true;  // a handle drag keeps the rotate centre
-    box->MoveTo(RectF(0, 0, 10, 10), 0);
+    // A sizing drag keeps the rotate centre.
+    box->MoveTo(RectF(0, 0, 10, 10), kMoveSizing);
     ExpectNear(box->GetRotateCenter(), 80, 35);
 }
 
@@ -169,8 +173,8 @@ TEST(ComponentHandleTest, SizingCapabilitiesDecideTheHandleTable) {
 }
 
 TEST(ComponentHandleTest, TheLabelHandleIsTheLabelCentreAndMovesTheLabel) {
-    ViewLinkScope views;
-    auto box = Box(0, 0, 100, 50);
+    RecordedDoc views;
+    auto* box = views.Place(Box(0, 0, 100, 50));
     box->SetRotateAngle(90);
     auto* label = new TestLabel(RectF(200, 100, 50, 24));
     box->AddProperty(label);

@@ -75,26 +75,27 @@ TEST(ComponentConnectionTest, NotificationsSkipMovingConnectorsAndReleaseGrouped
 
 TEST(ComponentConnectionTest, RemovingAndRecordingReachEveryConnector) {
     ConnectionLinkScope links;
-    ViewLinkScope views;
-    TestBox shape;
+    RecordedDoc views;
+    auto* shape = views.Place(std::make_unique<TestBox>(RectF(0, 0, 10, 10)));
     int a = 0, b = 0;
-    shape.AddConnection(ConnectionHandle(a));
-    shape.AddConnection(ConnectionHandle(b));
-    shape.SetEffectCache(std::make_unique<CQarnEffectCache>());
-    shape.RecordlastPosition();
+    shape->AddConnection(ConnectionHandle(a));
+    shape->AddConnection(ConnectionHandle(b));
+    shape->SetEffectCache(std::make_unique<CQarnEffectCache>());
+    shape->RecordlastPosition();
     EXPECT_EQ(links.link.recorded.size(), 2u);
-    EXPECT_EQ(shape.GetEffectCache(), nullptr);
+    EXPECT_EQ(shape->GetEffectCache(), nullptr);
 
-    views.link.focused = &shape;
-    shape.OnRemoved();
-    EXPECT_EQ(views.link.focused, nullptr);
+    // The connection target of a drag stops being one when it leaves the document.
+    auto* other = views.Place(std::make_unique<TestBox>(RectF(20, 0, 10, 10)));
+    views.doc.SetConnectionTarget(other);
+    std::unique_ptr<CQarnComponent> taken = views.doc.TakeOut(shape);
+    ASSERT_EQ(taken.get(), shape);
+    EXPECT_EQ(views.doc.GetConnectionTarget(), other);  // only its own mark is cleared
     EXPECT_EQ(links.link.dropped.size(), 2u);
-    EXPECT_TRUE(shape.GetConnectionList().isEmpty());
-
-    TestBox other;
-    views.link.focused = &other;
-    shape.OnRemoved();
-    EXPECT_EQ(views.link.focused, &other);  // only its own focus is cleared
+    EXPECT_TRUE(shape->GetConnectionList().isEmpty());
+    views.doc.Remove(other);
+    EXPECT_EQ(views.doc.GetConnectionTarget(), nullptr);
+    delete other;
 }
 
 TEST(ComponentConnectionTest, AFreedComponentLetsGoOfTheEndsRestingOnIt) {
@@ -115,16 +116,16 @@ TEST(ComponentConnectionTest, AFreedComponentLetsGoOfTheEndsRestingOnIt) {
 }
 
 TEST(ComponentConnectionTest, InvalidatingDropsTheEffectCacheOnlyWithTheEditEffect) {
-    ViewLinkScope views;
-    TestBox shape;
+    RecordedDoc views;
+    auto* shape = views.Place(std::make_unique<TestBox>(RectF(0, 0, 10, 10)));
     const int effect = Qarn::GetVizEffect();
     Qarn::SetVizEffect(0);
-    shape.SetEffectCache(std::make_unique<CQarnEffectCache>());
-    shape.Invalidate(nullptr, false);
-    EXPECT_NE(shape.GetEffectCache(), nullptr);
+    shape->SetEffectCache(std::make_unique<CQarnEffectCache>());
+    shape->Invalidate(nullptr, false);
+    EXPECT_NE(shape->GetEffectCache(), nullptr);
     Qarn::SetVizEffect(1);
-    shape.Invalidate(nullptr, true);
-    EXPECT_EQ(shape.GetEffectCache(), nullptr);
+    shape->Invalidate(nullptr, true);
+    EXPECT_EQ(shape->GetEffectCache(), nullptr);
     Qarn::SetVizEffect(effect);
     EXPECT_EQ(views.link.invalidated.size(), 2);
 }

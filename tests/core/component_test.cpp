@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "core/component.h"
+#include "core/doc.h"
 #include "core/default_properties.h"
 #include "core/notification_messages.h"
 #include "platform/char_format.h"
@@ -247,21 +248,30 @@ TEST(ComponentTest, ForwardersReachThePenBrushAndArrow) {
     EXPECT_EQ(c.GetDashStyle(), 3);
 }
 
-TEST(ComponentTest, PropertyChangesArePostedUnlessInsideAGroup) {
+TEST(ComponentTest, PropertyChangesArePostedByNumberUnlessInsideAGroup) {
     MessageRecorder mainWindow;
     AfxSetMainWnd(&mainWindow);
-    CQarnComponent c;
-    c.OnPropertyChanged(203);
+    CQarnDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    auto* c = new CQarnComponent();
+    doc.AddTail(c);
+    c->OnPropertyChanged(203);
+    // The component may be gone when the posted message arrives: it travels as its number.
+    doc.Remove(c);
+    const UINT id = c->GetID();
+    delete c;
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(mainWindow.Count(QRN_PROPERTYCHANGE), 1);
-    EXPECT_EQ(mainWindow.messages[0].wParam, reinterpret_cast<WPARAM>(&c));
-    EXPECT_EQ(mainWindow.messages[0].lParam, 203);
+    EXPECT_EQ(mainWindow.Of(QRN_PROPERTYCHANGE)[0].wParam, WPARAM(id));
+    EXPECT_EQ(mainWindow.Of(QRN_PROPERTYCHANGE)[0].lParam, 203);
 
-    c.SetParentGroup(reinterpret_cast<CQarnGroup*>(&mainWindow));  // any non-null group
-    c.OnPropertyChanged(204);
+    auto* member = new CQarnComponent();
+    doc.AddTail(member);
+    member->SetParentGroup(reinterpret_cast<CQarnGroup*>(&mainWindow));  // any non-null group
+    member->OnPropertyChanged(204);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(mainWindow.Count(QRN_PROPERTYCHANGE), 1);
-    c.SetParentGroup(nullptr);
+    member->SetParentGroup(nullptr);
     AfxSetMainWnd(nullptr);
 }
 

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QPrinterInfo>
 
 #include "core/canvas.h"
 #include "core/component.h"
+#include "core/default_page_size.h"
 #include "core/doc.h"
-#include "core/document_observer.h"
+#include "core/doc_listener.h"
 #include "core/layer.h"
 #include "core/notification_messages.h"
-#include "platform/message_beep.h"
 #include "platform/view.h"
 #include "platform/window_messages.h"
 #include "support/message_recorder.h"
@@ -17,7 +16,7 @@
 namespace {
 
 // A view that records what reaches its window and what the document tells it.
-class RecordingView : public CView, public CQarnDocumentObserver {
+class RecordingView : public CView, public CQarnDocListener {
 public:
     MessageRecorder window;
     int updates = 0;
@@ -55,14 +54,21 @@ TEST_F(DocumentTest, ANewDocumentHasOnePageWithOneLayerOfTheDefaultSize) {
     EXPECT_EQ(doc.GetPaperColor().GetValue(), 0xFFFFFFFFu);
 }
 
-TEST(DocumentPrinterTest, WithoutAPrinterPagesAre500By500) {
-    if (!QPrinterInfo::defaultPrinter().isNull()) {
-        GTEST_SKIP() << "this machine has a default printer";
-    }
+TEST(DocumentPageSizeTest, NewPagesTakeTheProgramsPageSize) {
     EXPECT_EQ(CQarnDoc::ComputePrintDefaultSize(), CSize(500, 500));
-    CQarnDoc doc;
-    EXPECT_EQ(doc.GetDefaultSize(), CSize(500, 500));
-    EXPECT_EQ(doc.GetPrintSize(), CSize(500, 500));
+    {
+        CQarnDoc doc;
+        EXPECT_EQ(doc.GetDefaultSize(), CSize(500, 500));
+        EXPECT_EQ(doc.GetPrintSize(), CSize(500, 500));
+    }
+    Qarn::SetDefaultPageSizeProvider([] { return CSize(827, 1169); });
+    CQarnDoc a4;
+    ASSERT_TRUE(a4.OnNewDocument());
+    EXPECT_EQ(a4.GetCurrentCanvas()->GetSize(), CSize(827, 1169));
+    // A provider without an answer (no printer) leaves the fixed size.
+    Qarn::SetDefaultPageSizeProvider([] { return CSize(); });
+    EXPECT_EQ(CQarnDoc::ComputePrintDefaultSize(), CSize(500, 500));
+    Qarn::SetDefaultPageSizeProvider(nullptr);
 }
 
 TEST_F(DocumentTest, AddingNumbersNewComponentsAndKeepsGivenIds) {
@@ -94,7 +100,8 @@ TEST_F(DocumentTest, AddingBeforeAComponentTellsWhichOne) {
     EXPECT_EQ(doc.GetCurrentCanvas()->GetCurrentLayer()->GetHead(), b);
     QList<RecordedMessage> added = mainWindow.Of(QRN_ADDED);
     ASSERT_EQ(added.size(), 2);
-    EXPECT_EQ(added[1].lParam, reinterpret_cast<LPARAM>(a));
+    EXPECT_EQ(added[1].wParam, reinterpret_cast<WPARAM>(b));
+    EXPECT_EQ(added[1].lParam, 0);
 }
 
 TEST_F(DocumentTest, ABusyDocumentNeitherNumbersNorAnnounces) {
@@ -119,6 +126,7 @@ TEST_F(DocumentTest, AddingToAChosenLayer) {
 TEST_F(DocumentTest, RemovingTakesTheComponentOutOfEveryLayerAndView) {
     RecordingView view;
     doc.AddView(&view);
+    view.Subscribe(&doc);
     auto* c = new CQarnComponent();
     doc.AddTail(c);
     CQarnLayer* other = doc.GetCurrentCanvas()->AddNewLayer();
@@ -185,14 +193,12 @@ TEST_F(DocumentTest, PageChangesArePostedToViewsAndMainWindow) {
     doc.RemoveView(&view);
 }
 
-TEST_F(DocumentTest, NavigatingPastEitherEndOnlyBeeps) {
+TEST_F(DocumentTest, NavigatingPastEitherEndChangesNothing) {
     RecordingView view;
     doc.AddView(&view);
-    const int beeps = GetMessageBeepCount();
-    doc.OnPreviousCanvas();
-    doc.OnNextCanvas();
+    EXPECT_FALSE(doc.OnPreviousCanvas());
+    EXPECT_FALSE(doc.OnNextCanvas());
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(GetMessageBeepCount(), beeps + 2);
     EXPECT_EQ(mainWindow.Count(QRN_PAGECHANGE), 0);
     EXPECT_EQ(view.updates, 0);
     doc.RemoveView(&view);

@@ -1,6 +1,6 @@
 #pragma once
-// Stand-ins for what component geometry talks to: a box-shaped component, the view and
-// connection links, and label, shadow and text properties that record what is asked of them.
+// Stand-ins for what component geometry talks to: a box-shaped component, a document whose
+// changes are recorded, the connection link, and label, shadow and text properties that record what is asked of them.
 
 #include <QImage>
 #include <QList>
@@ -12,11 +12,12 @@
 #include "core/configuration.h"
 #include "core/connection_link.h"
 #include "core/conversions.h"
+#include "core/doc.h"
+#include "core/doc_listener.h"
 #include "core/element.h"
 #include "core/label_facet.h"
 #include "core/shadow_facet.h"
 #include "core/text_facet.h"
-#include "core/view_link.h"
 #include "platform/graphics.h"
 #include "platform/matrix.h"
 #include "platform/solid_brush.h"
@@ -62,26 +63,46 @@ inline std::unique_ptr<TestBox> MakeBox(const RectF& r, Color fill = Color(0xFFF
     return box;
 }
 
-struct FakeViewLink : CQarnViewLink {
+// Records what a document tells its listeners (views and panes stand in its place).
+struct ChangeRecorder : CQarnDocListener {
     QList<CQarnComponent*> invalidated;
     QList<CQarnComponent*> outlines;
     QList<CQarnComponent*> labelOutlines;
-    bool sizing = false;
-    CQarnComponent* focused = nullptr;
+    QList<CRect> oldBounds;
 
-    void Invalidate(CQarnComponent* c, CView*, bool) override { invalidated.append(c); }
-    void SendOutlineRequest(CQarnComponent* c) override { outlines.append(c); }
-    void SendLabelOutlineRequest(CQarnComponent* c) override { labelOutlines.append(c); }
-    bool IsSizing() const override { return sizing; }
-    CQarnComponent* GetFocused() const override { return focused; }
-    void SetFocused(CQarnComponent* c) override { focused = c; }
+    void OnComponentChanged(CQarnComponent* c, Qarn::ComponentChange change,
+                            const CRect& old) override {
+        switch (change) {
+            case Qarn::ComponentChange::Appearance:
+                invalidated.append(c);
+                oldBounds.append(old);
+                break;
+            case Qarn::ComponentChange::Outline:
+                outlines.append(c);
+                break;
+            case Qarn::ComponentChange::LabelOutline:
+                labelOutlines.append(c);
+                break;
+        }
+    }
 };
 
-// Installs a fake view link for the life of a test.
-struct ViewLinkScope {
-    FakeViewLink link;
-    ViewLinkScope() { CQarnViewLink::Set(&link); }
-    ~ViewLinkScope() { CQarnViewLink::Set(nullptr); }
+// A new document of one page whose changes are recorded. Components placed on it belong to
+// the document.
+struct RecordedDoc {
+    CQarnDoc doc;
+    ChangeRecorder link;
+
+    RecordedDoc() {
+        doc.OnNewDocument();
+        link.Subscribe(&doc);
+    }
+    template <class T>
+    T* Place(std::unique_ptr<T> component) {
+        T* placed = component.release();
+        doc.AddTail(placed);
+        return placed;
+    }
 };
 
 // Connections are opaque to the model: the fake link keys its own records by them.

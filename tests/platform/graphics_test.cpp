@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QWidget>
 
 #include "platform/brush.h"
 #include "platform/dc.h"
@@ -285,7 +284,7 @@ TEST(GraphicsTest, ABorrowedPainterKeepsItsMappingAndGetsItsStateBack) {
     EXPECT_EQ(image.pixel(5, 5), kWhite);
 }
 
-TEST(GraphicsTest, DrawsOnPdfWritersAndWidgetsToo) {
+TEST(GraphicsTest, DrawsOnPdfWriters) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -296,20 +295,6 @@ TEST(GraphicsTest, DrawsOnPdfWritersAndWidgetsToo) {
         EXPECT_EQ(g.FillRectangle(&red, RectF(100, 100, 500, 500)), Ok);
     }
     EXPECT_TRUE(buffer.data().startsWith("%PDF"));
-
-    class Surface : public QWidget {
-    protected:
-        void paintEvent(QPaintEvent*) override {
-            Graphics g(static_cast<QPaintDevice*>(this));
-            SolidBrush red{Color(Color::Red)};
-            g.FillRectangle(&red, RectF(0, 0, 10, 10));
-        }
-    };
-    Surface widget;
-    widget.resize(20, 20);
-    QImage shot = widget.grab().toImage();
-    EXPECT_EQ(shot.pixel(5, 5), kRed);
-    EXPECT_NE(shot.pixel(15, 15), kRed);
 
     Graphics nowhere(static_cast<QPainter*>(nullptr));
     SolidBrush red{Color(Color::Red)};

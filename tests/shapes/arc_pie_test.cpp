@@ -75,8 +75,8 @@ TEST(ArcPieTest, APieRunsFromTheCentreAndAChordClosesStraight) {
 }
 
 TEST(ArcPieTest, AnEndMovesAlongTheEllipseAndTheFrameFollowsThePiece) {
-    ViewLinkScope views;
-    auto arc = MakeArc(Qarn::kShapeArc);
+    RecordedDoc views;
+    auto* arc = views.Place(MakeArc(Qarn::kShapeArc));
     EXPECT_EQ(arc->GetHandleCount(), 10);
     // The first end to the right: the piece runs through the bottom to the left end.
     EXPECT_EQ(arc->MoveHandleTo(9, PointF(250, 0), 2), 1);

@@ -36,8 +36,9 @@ TEST(PointTest, ItsOnlyHandleAndEveryAnchorIsTheCentre) {
 }
 
 TEST(PointTest, DraggingCentresThePointOnThePointerAndKeepsItsSize) {
-    ViewLinkScope views;
-    CQarnPoint point(PointF(50, 40));
+    RecordedDoc views;
+    auto* placed = views.Place(std::make_unique<CQarnPoint>(PointF(50, 40)));
+    CQarnPoint& point = *placed;
     EXPECT_EQ(point.MoveHandleTo(3, PointF(100, 20), 0), 1);
     EXPECT_TRUE(point.GetRectF().Equals(RectF(97, 17, 6, 6)));
     EXPECT_EQ(views.link.invalidated.size(), 1);

@@ -107,8 +107,8 @@ TEST(RectTest, OnlyTheRoundedRectangleHasACornerHandleAndNoneInsideAGroup) {
 }
 
 TEST(RectTest, TheCornerHandleSetsTheCornerAndClampsBetweenCentreAndCorner) {
-    ViewLinkScope views;
-    auto round = MakeRect(Qarn::kShapeRoundRectangle);
+    RecordedDoc views;
+    auto* round = views.Place(MakeRect(Qarn::kShapeRoundRectangle));
     EXPECT_EQ(round->MoveHandleTo(9, PointF(80, 40), 2), 1);
     EXPECT_FLOAT_EQ(round->GetCornerWidth(), 40);
     EXPECT_FLOAT_EQ(round->GetCornerHeight(), 20);

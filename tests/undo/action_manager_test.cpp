@@ -21,7 +21,7 @@ protected:
     }
     const NotificationRecord& Last() const { return Notifications().back(); }
 
-    int target = 0;
+    TestTarget target;
     int next = 0;
     ActionLog log;
 };

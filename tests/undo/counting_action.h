@@ -6,6 +6,7 @@
 
 #include "undo/action.h"
 #include "undo/undo_notification.h"
+#include "undo/undo_target.h"
 
 struct ActionLog {
     int destroyed = 0;
@@ -16,30 +17,27 @@ struct ActionLog {
 
 class CountingAction : public CQarnAction {
 public:
-    explicit CountingAction(ActionLog& log, CQarnView* view = nullptr, bool autoNotify = false)
-        : CQarnAction(view, 8029, autoNotify), m_Log(log) {}
+    explicit CountingAction(ActionLog& log, CQarnEditView* view = nullptr, bool autoNotify = false,
+                            unsigned int id = 8029)
+        : CQarnAction(view, id, autoNotify), m_Log(log) {}
     ~CountingAction() override { ++m_Log.destroyed; }
 
-    void Undo() override {
-        ++m_Log.undone;
-        CQarnAction::Undo();
-    }
-    void Redo() override {
-        ++m_Log.redone;
-        CQarnAction::Redo();
-    }
-    void Finish() override {
-        ++m_Log.finished;
-        CQarnAction::Finish();
-    }
-    void SetName(const QString& name) { m_strName = name; }
+    using CQarnAction::SetName;
+
+protected:
+    void OnUndo() override { ++m_Log.undone; }
+    void OnRedo() override { ++m_Log.redone; }
+    void OnFinish() override { ++m_Log.finished; }
 
 private:
     ActionLog& m_Log;
 };
 
+// A stand-in for a document: something that keeps an undo history.
+struct TestTarget : CUndoTarget {};
+
 struct NotificationRecord {
-    void* target;
+    CUndoTarget* target;
     UMNotificationData data;
 };
 
@@ -49,6 +47,6 @@ inline std::vector<NotificationRecord>& Notifications() {
     return records;
 }
 
-inline void RecordNotification(void* target, UMNotificationData& data) {
+inline void RecordNotification(CUndoTarget* target, UMNotificationData& data) {
     Notifications().push_back({target, data});
 }

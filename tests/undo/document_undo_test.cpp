@@ -8,7 +8,7 @@
 #include "core/doc.h"
 #include "core/library_init.h"
 #include "core/notification_messages.h"
-#include "core/view_link.h"
+#include "core/edit_view.h"
 #include "platform/compound_file.h"
 #include "shapes/rect.h"
 #include "support/stored_record.h"
@@ -17,28 +17,15 @@
 
 namespace {
 
-// Stands in for the drawing views: every view shows the one document, and selection refreshes
-// are counted.
-class DocumentViewLink : public CQarnViewLink {
+// Stands in for a drawing view: it shows a document and counts selection refreshes.
+class TestView : public CQarnEditView {
 public:
-    explicit DocumentViewLink(CQarnDoc* doc) : m_pDoc(doc) {}
-    void OnSelectionChanged(CQarnView* view) override {
-        lastView = view;
-        ++selectionRefreshes;
-    }
-    CQarnDoc* GetViewDocument(CQarnView*) const override { return m_pDoc; }
+    QObject* GetMessageTarget() override { return nullptr; }
+    void OnUpdate(CView*, LPARAM, CObject*) override {}
+    void OnSelectionChanged(CQarnComponent*) override { ++selectionRefreshes; }
 
-    CQarnView* lastView = nullptr;
     int selectionRefreshes = 0;
-
-private:
-    CQarnDoc* m_pDoc;
 };
-
-CQarnView* SomeView() {
-    static int view;
-    return reinterpret_cast<CQarnView*>(&view);
-}
 
 class DocumentUndoTest : public ::testing::Test {
 protected:
@@ -48,13 +35,10 @@ protected:
         savedSteps = Qarn::GetConfig()->m_nMaximumUndoStep;
         savedCanUndo = Qarn::CanUndoAferSaving();
         doc = new CQarnDoc();
-        link = new DocumentViewLink(doc);
-        CQarnViewLink::Set(link);
+        doc->AddView(&view);
     }
     void TearDown() override {
         delete doc;
-        CQarnViewLink::Set(nullptr);
-        delete link;
         Qarn::GetConfig()->m_nMaximumUndoStep = savedSteps;
         Qarn::SetUndoAferSaving(savedCanUndo);
     }
@@ -62,7 +46,7 @@ protected:
     // Records n actions the way a tool does: made in a view, done, finished.
     void Act(int n) {
         for (int i = 0; i < n; ++i) {
-            auto* action = new CountingAction(log, SomeView(), true);
+            auto* action = new CountingAction(log, &view, true);
             action->Do();
             action->Finish();
         }
@@ -70,8 +54,8 @@ protected:
     QString SavePath() const { return dir.filePath(QStringLiteral("drawing.met")); }
 
     QTemporaryDir dir;
+    TestView view;
     CQarnDoc* doc = nullptr;
-    DocumentViewLink* link = nullptr;
     ActionLog log;
     int savedSteps = 60;
     bool savedCanUndo = false;
@@ -79,8 +63,9 @@ protected:
 
 TEST_F(DocumentUndoTest, AnActionReportsToTheDocumentOfItsView) {
     ASSERT_TRUE(doc->OnNewDocument());
-    auto* action = new CountingAction(log, SomeView(), true);
+    auto* action = new CountingAction(log, &view, true);
     EXPECT_EQ(action->GetTarget(), doc);
+    EXPECT_EQ(action->GetView(), &view);
     EXPECT_FALSE(action->IsDone());
     action->Do();
     EXPECT_TRUE(action->IsDone());
@@ -88,17 +73,16 @@ TEST_F(DocumentUndoTest, AnActionReportsToTheDocumentOfItsView) {
     EXPECT_TRUE(doc->IsModified());
 
     action->Finish();
-    EXPECT_EQ(link->lastView, SomeView());
-    const int refreshes = link->selectionRefreshes;
+    const int refreshes = view.selectionRefreshes;
     gUndoManager->Undo(doc, 1);
-    EXPECT_EQ(link->selectionRefreshes, refreshes + 1);
+    EXPECT_EQ(view.selectionRefreshes, refreshes + 1);
     EXPECT_TRUE(action->IsUndone());
     EXPECT_FALSE(doc->IsModified());
 }
 
 TEST_F(DocumentUndoTest, AnActionThatDoesNotNotifyStaysWithItsMaker) {
     ASSERT_TRUE(doc->OnNewDocument());
-    CountingAction action(log, SomeView(), false);
+    CountingAction action(log, &view, false);
     action.Do();
     EXPECT_TRUE(action.IsDone());
     EXPECT_EQ(gUndoManager->GetStackSize(doc, 0), 0);
@@ -266,8 +250,7 @@ TEST_F(DocumentUndoTest, ADestroyedDocumentTakesItsHistoryWithIt) {
 }
 
 TEST_F(DocumentUndoTest, OnlyDocumentsTakeTheModifiedFlag) {
-    struct NotADocument : CObject {
-    } other;
+    TestTarget other;
     UMNotificationData data{gUndoManager, UM_Do, 1, true};
     CQarnDoc::UndoNotify(&other, data);  // must neither crash nor write anything
     CQarnDoc::UndoNotify(doc, data);

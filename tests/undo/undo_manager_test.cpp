@@ -11,7 +11,7 @@ class UndoManagerTest : public ::testing::Test {
 protected:
     void SetUp() override { Notifications().clear(); }
 
-    void Record(void* target, int n) {
+    void Record(CUndoTarget* target, int n) {
         for (int i = 0; i < n; ++i) {
             auto* action = new CountingAction(log);
             action->Finish();
@@ -20,8 +20,8 @@ protected:
     }
 
     CUndoManager manager;
-    int first = 0;
-    int second = 0;
+    TestTarget first;
+    TestTarget second;
     ActionLog log;
 };
 

@@ -1,9 +1,11 @@
-#include "platform/default_printer.h"
+#include "view/default_printer.h"
 
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cmath>
+
+#include "platform/mul_div.h"
 
 bool GetDefaultPrinterPageMillimetres(int* widthMM, int* heightMM) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -24,3 +26,16 @@ bool GetDefaultPrinterPageMillimetres(int* widthMM, int* heightMM) {
     }
     return true;
 }
+
+namespace Qarn {
+
+CSize GetPrinterPageSize() {
+    int widthMM = 0;
+    int heightMM = 0;
+    if (!GetDefaultPrinterPageMillimetres(&widthMM, &heightMM)) {
+        return CSize();
+    }
+    return CSize(MulDiv(widthMM, 1000, 254), MulDiv(heightMM, 1000, 254));
+}
+
+}  // namespace Qarn

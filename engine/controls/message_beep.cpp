@@ -1,4 +1,4 @@
-#include "platform/message_beep.h"
+#include "controls/message_beep.h"
 
 #include <QApplication>
 
