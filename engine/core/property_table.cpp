@@ -67,8 +67,12 @@ constexpr int kNoPenMiterLimit = 10;
 // given these, though a new text itself starts as 12-point Arial. 12 is a point size here.
 constexpr std::int32_t kNoTextFontSize = 12;
 constexpr const char* kNoTextFontName = "Times New Roman";
-constexpr std::int32_t kNoTextFontStyle = 12;
-constexpr std::int32_t kNoTextStringFormat = 12;
+// Style bits and format flags are words of bits, not sizes: a component without text reports
+// none of them, as a new text has none. (Reporting the point size 12 here would read as
+// underline plus strikeout, and as an undefined format bit, and would put those on any text
+// the value is copied to.)
+constexpr std::int32_t kNoTextFontStyle = 0;
+constexpr std::int32_t kNoTextStringFormat = 0;
 
 // Every row keeps one layout: id, type, name and range, then the read, then the write.
 // clang-format off

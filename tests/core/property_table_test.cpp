@@ -154,6 +154,7 @@ TEST_F(PropertyTableTest, ARangeIsKeptAlsoWhileThePropertyIsMissing) {
     EXPECT_EQ(c.SetPropValue(CVariant(-1), P::TextAlign), DISP_E_OVERFLOW);
     EXPECT_EQ(c.SetPropValue(CVariant(256), P::PenType), DISP_E_OVERFLOW);
     EXPECT_EQ(c.SetPropValue(CVariant(3), P::FontStyle), S_OK);
+    EXPECT_EQ(c.GetPropValue(P::FontStyle), CVariant(0));
 }
 
 TEST_F(PropertyTableTest, AttributeIdsAreNotShadowedByUserValuesUnderThem) {
@@ -163,4 +164,21 @@ TEST_F(PropertyTableTest, AttributeIdsAreNotShadowedByUserValuesUnderThem) {
     EXPECT_EQ(c.SetPropValue(CVariant(20), P::FontSize), S_OK);
     EXPECT_FLOAT_EQ(c.GetTextProperty()->GetFontSize(), 20.0f);
     EXPECT_EQ(user->GetValue(), CVariant(99));
+}
+
+TEST(PropertyTextFallbackTest, AComponentWithoutTextReportsAPlainStyleAndNoFormatFlags) {
+    CQarnComponent bare(RectF(0, 0, 10, 10));
+    EXPECT_EQ(bare.GetPropValue(P::FontStyle), CVariant(0));
+    EXPECT_EQ(bare.GetPropValue(P::StringFormat), CVariant(0));
+    EXPECT_EQ(bare.GetPropValue(P::FontSize), CVariant(12));
+
+    // Copying those values onto a text keeps it as plain as a new one.
+    CQarnComponent texted(RectF(0, 0, 10, 10));
+    auto* text = new CQarnTextProperty();
+    texted.AddProperty(text);
+    for (UINT id : {UINT(P::FontStyle), UINT(P::StringFormat)}) {
+        EXPECT_EQ(texted.SetPropValue(bare.GetPropValue(id), id), S_OK);
+    }
+    EXPECT_EQ(text->GetFontStyle(), 0);
+    EXPECT_EQ(text->GetStringFormat(), 0u);
 }
