@@ -468,17 +468,12 @@ public:
     // The same text written to an open text file (UTF-8); pictures go beside that file.
     void ExportToSVG(QIODevice* file);
 
-    // One attribute by its property id (core/property_ids.h), in the variant type of that id;
-    // any other id reads the user value attached under it as a property kind (empty when
-    // there is none).
+    // One attribute by its property id (the rows of core/property_table.h), in the variant
+    // type of that id; any other id reads the user value attached under it as a property kind
+    // (empty when there is none).
     virtual CVariant GetPropValue(UINT id);
     // Converts the value to the type of the id and writes the attribute; any other id writes
     // the user value attached under it, if there is one. A failed conversion or a value out of
     // the attribute's range is returned as its error code and changes nothing.
     virtual HRESULT SetPropValue(const CVariant& value, UINT id);
-
-private:
-    HRESULT SetAttribute(const CVariant& value, UINT id);
-    // The shadow and text attributes (ids 100-106 and 501-509).
-    HRESULT SetWordsAndShadow(const CVariant& value, UINT id);
 };
