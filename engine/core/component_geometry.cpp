@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "core/component.h"
-#include "core/doc.h"
 #include "core/configuration.h"
 #include "core/conversions.h"
+#include "core/doc.h"
 #include "core/label_facet.h"
 #include "core/move_flags.h"
 #include "core/shadow_facet.h"
@@ -71,8 +71,8 @@ void CQarnComponent::Invalidate(CView* view, bool erase) {
 
 void CQarnComponent::RequestOutline(bool label) {
     if (CQarnDoc* doc = GetDocument()) {
-        doc->NotifyComponentChanged(this, label ? Qarn::ComponentChange::LabelOutline
-                                                : Qarn::ComponentChange::Outline);
+        doc->NotifyComponentChanged(
+            this, label ? Qarn::ComponentChange::LabelOutline : Qarn::ComponentChange::Outline);
     }
 }
 

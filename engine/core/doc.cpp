@@ -2,9 +2,9 @@
 
 #include "core/canvas.h"
 #include "core/component.h"
+#include "core/default_page_size.h"
 #include "core/doc_message_adapter.h"
 #include "core/layer.h"
-#include "core/default_page_size.h"
 #include "platform/view.h"
 #include "properties/basic_brush_property.h"
 #include "undo/undo_manager.h"
@@ -256,7 +256,8 @@ void CQarnDoc::NotifyPropertyChanged(CQarnComponent* component, UINT code) {
     if (component == nullptr || m_bBusy) {
         return;
     }
-    m_Listeners.ForEach([&](CQarnDocListener* l) { l->OnComponentPropertyChanged(component, code); });
+    m_Listeners.ForEach(
+        [&](CQarnDocListener* l) { l->OnComponentPropertyChanged(component, code); });
 }
 
 void CQarnDoc::NotifyPageChanged(CQarnCanvas* page, Qarn::PageChange change) {

@@ -24,13 +24,13 @@ void CQarnDocMessageAdapter::OnComponentPropertyChanged(CQarnComponent* componen
 void CQarnDocMessageAdapter::OnPageChanged(CQarnCanvas* page, Qarn::PageChange change) {
     (void)page;
     CQarnDoc* doc = GetSubscribedDocument();
-    if (doc == nullptr || (change != Qarn::PageChange::Current && change != Qarn::PageChange::Reloaded)) {
+    if (doc == nullptr ||
+        (change != Qarn::PageChange::Current && change != Qarn::PageChange::Reloaded)) {
         return;
     }
     const CSize size = doc->GetCanvasSize();
     for (CView* view : doc->GetViews()) {
-        PostMessage(view->GetMessageTarget(), QRN_PAGESIZECHANGE, WPARAM(size.cx),
-                    LPARAM(size.cy));
+        PostMessage(view->GetMessageTarget(), QRN_PAGESIZECHANGE, WPARAM(size.cx), LPARAM(size.cy));
     }
     PostMessage(AfxGetMainWnd(), QRN_PAGECHANGE,
                 WPARAM(doc->GetCanvasIndex(doc->GetCurrentCanvas()) + 1),

@@ -5,5 +5,5 @@
 CQarnDoc* CQarnEditView::GetQarnDocument() const {
     CDocument* doc = GetDocument();
     return doc != nullptr && doc->IsKindOf(RUNTIME_CLASS(CQarnDoc)) ? static_cast<CQarnDoc*>(doc)
-                                                                     : nullptr;
+                                                                    : nullptr;
 }

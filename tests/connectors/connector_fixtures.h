@@ -12,8 +12,8 @@
 #include "core/canvas.h"
 #include "core/conversions.h"
 #include "core/doc.h"
-#include "core/layer.h"
 #include "core/doc_listener.h"
+#include "core/layer.h"
 #include "shapes/rect.h"
 #include "shapes/shape_ids.h"
 

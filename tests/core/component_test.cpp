@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 
 #include "core/component.h"
-#include "core/doc.h"
 #include "core/default_properties.h"
+#include "core/doc.h"
 #include "core/notification_messages.h"
 #include "platform/char_format.h"
 #include "platform/window_messages.h"

@@ -1,6 +1,7 @@
 #pragma once
 // Stand-ins for what component geometry talks to: a box-shaped component, a document whose
-// changes are recorded, the connection link, and label, shadow and text properties that record what is asked of them.
+// changes are recorded, the connection link, and label, shadow and text properties that record what
+// is asked of them.
 
 #include <QImage>
 #include <QList>
