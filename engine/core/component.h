@@ -12,6 +12,8 @@
 #include "core/arrow_type.h"
 #include "core/component_list.h"
 #include "core/component_style.h"
+#include "core/move_flags.h"
+#include "core/path_mode.h"
 #include "platform/color.h"
 #include "platform/crect.h"
 #include "platform/hresult.h"
@@ -315,14 +317,14 @@ public:
     // Maps the outline from one rectangle onto another.
     void TransformPath(RectF from, RectF to);
 
-    // Moving and sizing. Flags: 1 invalidate, else 2 ask the active view for the outline;
-    // 0x100 keeps the ratio while sizing.
+    // Moving and sizing (core/move_flags.h): Invalidate, else Outline asks the active view
+    // for the outline; KeepRatio while sizing.
     // 0 when the rectangle is the current one, else 1.
-    virtual int MoveTo(const RectF& rect, DWORD flags);
+    virtual int MoveTo(const RectF& rect, MoveFlags flags);
     // Drags a handle to a point (taken into the unrotated frame); 0 when refused.
-    virtual int MoveHandleTo(int handle, PointF point, DWORD flags);
+    virtual int MoveHandleTo(int handle, PointF point, MoveFlags flags);
     // Centres the label on the point.
-    virtual int MoveLabelHandleTo(int handle, PointF point, DWORD flags);
+    virtual int MoveLabelHandleTo(int handle, PointF point, MoveFlags flags);
     // The point that stays put while the handle is dragged (untransformed).
     virtual PointF GetFixPoint(int handle) const;
     // Repaints the component (dropping the effect cache when the edit effect is on).
@@ -403,8 +405,8 @@ public:
     virtual BOOL CreateElements(RectF* rect);
     // Rebuilds the elements and the combined outline.
     void ResetPath();
-    // Appends element paths: mode 0 all, 1 those not kept apart, 2 those kept apart.
-    virtual void CreatePath(GraphicsPath& path, RectF* rect, int mode);
+    // Appends the element paths the mode takes (all, those joined, those kept apart).
+    virtual void CreatePath(GraphicsPath& path, RectF* rect, PathMode mode);
     // The combined outline (null before it is built).
     GraphicsPath* GetPath() const { return m_pPath; }
     // Where the text is laid out.
@@ -440,6 +442,9 @@ protected:
                            const DWORD& oldStyle, ComponentList* moving);
     // Sets the rectangle by moving the frame (Shift) or by setting it.
     void MoveFrameBy(float dx, float dy, int move);
+    // After a move: Invalidate repaints the component, else Outline asks the active view for
+    // its outline.
+    void HonourMoveFlags(MoveFlags flags);
 
     std::vector<std::unique_ptr<CQarnElement>> m_Elements;
     // The combined outline: the single element's path, or the owned union of several.

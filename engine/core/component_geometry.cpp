@@ -16,9 +16,9 @@
 
 namespace {
 
-constexpr DWORD kInvalidate = kMoveInvalidate;
-constexpr DWORD kOutlineRequest = kMoveOutline;
-constexpr DWORD kKeepRatio = kMoveKeepRatio;
+constexpr MoveFlags kInvalidate = MoveFlags::Invalidate;
+constexpr MoveFlags kOutlineRequest = MoveFlags::Outline;
+constexpr MoveFlags kKeepRatio = MoveFlags::KeepRatio;
 
 bool Finite(const RectF& r) {
     return std::isfinite(r.X) && std::isfinite(r.Y) && std::isfinite(r.Width) &&
@@ -66,7 +66,7 @@ void CQarnComponent::Invalidate(CView* view, bool erase) {
     CQarnViewLink::Get()->Invalidate(this, view, erase);
 }
 
-int CQarnComponent::MoveTo(const RectF& rect, DWORD flags) {
+int CQarnComponent::MoveTo(const RectF& rect, MoveFlags flags) {
     if (rect == GetRectF()) {
         return 0;
     }
@@ -83,7 +83,7 @@ int CQarnComponent::MoveTo(const RectF& rect, DWORD flags) {
     return 1;
 }
 
-int CQarnComponent::MoveHandleTo(int handle, PointF point, DWORD flags) {
+int CQarnComponent::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
     if (IsLabelHandle(handle)) {
         return MoveLabelHandleTo(handle, point, flags);
     }
@@ -177,7 +177,7 @@ int CQarnComponent::MoveHandleTo(int handle, PointF point, DWORD flags) {
     return 1;
 }
 
-int CQarnComponent::MoveLabelHandleTo(int, PointF point, DWORD flags) {
+int CQarnComponent::MoveLabelHandleTo(int, PointF point, MoveFlags flags) {
     CQarnLabelFacet* label = GetLabelFacet();
     if (label == nullptr) {
         return 0;

@@ -4,11 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/clone_as.h"
 #include "core/connection_link.h"
 #include "core/default_properties.h"
-#include "core/layer.h"
 #include "core/value_archive.h"
-#include "core/view_link.h"
 #include "platform/archive.h"
 #include "platform/archive_exception.h"
 #include "platform/pen_alignment.h"
@@ -65,13 +64,7 @@ void CQarnPoly::Copy(const CQarnPoly* source) {
 }
 
 CQarnComponent* CQarnPoly::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnPoly(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 void CQarnPoly::Serialize(CArchive& ar) {
@@ -218,7 +211,7 @@ void CQarnPoly::SetPoint(int index, PointF point, int transformed) {
     m_Points[size_t(index - 1)] = point;
 }
 
-int CQarnPoly::MovePointTo(int index, PointF point, DWORD flags) {
+int CQarnPoly::MovePointTo(int index, PointF point, MoveFlags flags) {
     if (index < 1 || index > m_nPointCount) {
         return 0;
     }
@@ -275,11 +268,7 @@ void CQarnPoly::SetIntegerPoint(bool on) {
     m_dwPolyStyle = on ? (m_dwPolyStyle | kIntegerPoint) : (m_dwPolyStyle & ~kIntegerPoint);
 }
 
-void CQarnPoly::AfterPointEdit(DWORD flags) {
+void CQarnPoly::AfterPointEdit(MoveFlags flags) {
     ResetPath();
-    if (flags & 0x1) {
-        Invalidate(nullptr, false);
-    } else if (flags & 0x2) {
-        CQarnViewLink::Get()->SendOutlineRequest(this);
-    }
+    HonourMoveFlags(flags);
 }
