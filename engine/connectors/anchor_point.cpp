@@ -1,6 +1,6 @@
 #include "connectors/anchor_point.h"
 
-#include "core/layer.h"
+#include "core/clone_as.h"
 #include "platform/archive.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnAnchorPoint, CQarnPoint, 0)
@@ -39,11 +39,5 @@ void CQarnAnchorPoint::Copy(const CQarnAnchorPoint* source) {
 }
 
 CQarnComponent* CQarnAnchorPoint::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnAnchorPoint(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }

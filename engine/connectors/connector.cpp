@@ -6,6 +6,7 @@
 
 #include "connectors/connection.h"
 #include "core/canvas.h"
+#include "core/clone_as.h"
 #include "core/layer.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
@@ -43,20 +44,15 @@ void CQarnConnector::Copy(const CQarnConnector* source) {
 }
 
 CQarnComponent* CQarnConnector::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnConnector(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
     // The copy rests on the same shapes until a connection table aims it at their copies.
-    if (m_pStart != nullptr) {
-        clone->SetLeftConnection(m_pStart->Clone());
-    }
-    if (m_pEnd != nullptr) {
-        clone->SetRightConnection(m_pEnd->Clone());
-    }
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer, [this](CQarnConnector& clone) {
+        if (m_pStart != nullptr) {
+            clone.SetLeftConnection(m_pStart->Clone());
+        }
+        if (m_pEnd != nullptr) {
+            clone.SetRightConnection(m_pEnd->Clone());
+        }
+    });
 }
 
 void CQarnConnector::Serialize(CArchive& ar) {

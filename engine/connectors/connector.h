@@ -75,8 +75,8 @@ public:
     PointF GetHandle(int handle, int transformed) const override;
     Qt::CursorShape GetHandleCursor(int handle) const override;
     int HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) override;
-    int MoveTo(const RectF& rect, DWORD flags) override;
-    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    int MoveTo(const RectF& rect, MoveFlags flags) override;
+    int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     void Shift(float dx, float dy) override;
     bool CanFlip() const override;
     void OnPositionChanged(const RectF& oldRect, ComponentList* moving, int change) override;

@@ -7,7 +7,6 @@
 #include "core/conversions.h"
 #include "core/doc.h"
 #include "core/layer.h"
-#include "core/move_flags.h"
 #include "core/property_ids.h"
 #include "core/rect_geometry.h"
 #include "core/tracker_marks.h"
@@ -90,7 +89,7 @@ void CQarnConnector::MoveMiddleHandleTo(int handle, PointF point) {
     m_nDraggedHandle = handle;
 }
 
-int CQarnConnector::MoveHandleTo(int handle, PointF point, DWORD flags) {
+int CQarnConnector::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
     if (handle < 1 || handle > m_nHandleCount || GetPointCount() < 2) {
         return 0;
     }
@@ -109,7 +108,7 @@ int CQarnConnector::MoveHandleTo(int handle, PointF point, DWORD flags) {
 
 // Moving and transforming.
 
-int CQarnConnector::MoveTo(const RectF& rect, DWORD flags) {
+int CQarnConnector::MoveTo(const RectF& rect, MoveFlags flags) {
     const RectF old = GetRectF();
     const int moved = CQarnPoly::MoveTo(rect, flags);
     if (moved != 0) {

@@ -1,5 +1,6 @@
 #include "connectors/m_connector.h"
 
+#include "core/clone_as.h"
 #include "core/component.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnMConnector, CQarnPoly, 0)
@@ -16,9 +17,13 @@ CQarnMConnector::~CQarnMConnector() {
     qDeleteAll(m_SecondList);
 }
 
+CQarnComponent* CQarnMConnector::Clone(CQarnLayer* layer) {
+    return Qarn::CloneAs(*this, layer);
+}
+
 void CQarnMConnector::Serialize(CArchive&) {}
 
-int CQarnMConnector::MoveHandleTo(int, PointF, DWORD) {
+int CQarnMConnector::MoveHandleTo(int, PointF, MoveFlags) {
     return 1;
 }
 

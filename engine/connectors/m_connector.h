@@ -13,10 +13,12 @@ public:
     explicit CQarnMConnector(const RectF& rect);
     ~CQarnMConnector() override;
 
+    // A placeholder of the same class (not a plain poly), with the poly's content.
+    CQarnComponent* Clone(CQarnLayer* layer) override;
     // Writes and reads nothing.
     void Serialize(CArchive& ar) override;
     // Changes nothing; 1.
-    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     // (0, 0) for every handle.
     PointF GetHandle(int handle, int transformed) const override;
 

@@ -1,13 +1,13 @@
 #include "core/component.h"
 
-#include <QHash>
-
+#include "core/clone_as.h"
 #include "core/connection_link.h"
 #include "core/conversions.h"
 #include "core/default_properties.h"
 #include "core/doc.h"
 #include "core/effect_cache.h"
 #include "core/element.h"
+#include "core/kind_word_lookup.h"
 #include "core/label_facet.h"
 #include "core/layer.h"
 #include "core/notification_messages.h"
@@ -26,21 +26,6 @@
 QARN_IMPLEMENT_SERIAL(CQarnComponent, CObject, 0)
 
 namespace {
-
-// Shapes drawn by these commands are named after the shape rather than their class.
-const QHash<int, const char*>& KindWordsByShapeID() {
-    static const QHash<int, const char*> words = {
-        {18163, "Arc"},         {18211, "BlockArc"},      {18212, "Chord"},
-        {18213, "Cross"},       {18214, "Cube"},          {18215, "Can"},
-        {18216, "Diamond"},     {18217, "Ring"},          {18218, "Ellipse"},
-        {18221, "Hexagon"},     {18222, "Octagon"},       {18226, "Pentagon"},
-        {18227, "Pie"},         {18228, "Rectangle"},     {18229, "RightTriangle"},
-        {18230, "RoundedRect"}, {18231, "Trapezoid"},     {18238, "Heart"},
-        {18239, "Plaque"},      {18247, "FreeTrapezoid"}, {18248, "FreeSquare"},
-        {18301, "Wave2"},
-    };
-    return words;
-}
 
 CQarnProperty* CloneDefaultOr(UINT kind, CQarnProperty* fallback) {
     if (CQarnProperty* d = Qarn::GetDefaultProperty(kind)) {
@@ -89,21 +74,12 @@ void CQarnComponent::Copy(const CQarnComponent* source) {
 }
 
 CQarnComponent* CQarnComponent::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnComponent(m_rect);
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 QString CQarnComponent::GetKindWord() const {
-    auto found = KindWordsByShapeID().constFind(m_nShapeID);
-    if (found != KindWordsByShapeID().constEnd()) {
-        return QString::fromLatin1(found.value());
-    }
-    return QString::fromLatin1(GetRuntimeClass()->m_lpszClassName);
+    const QString word = Qarn::LookUpKindWord(m_nShapeID);
+    return word.isEmpty() ? QString::fromLatin1(GetRuntimeClass()->m_lpszClassName) : word;
 }
 
 QString CQarnComponent::GetName() {

@@ -12,6 +12,8 @@
 #include "core/arrow_type.h"
 #include "core/component_list.h"
 #include "core/component_style.h"
+#include "core/move_flags.h"
+#include "core/path_mode.h"
 #include "platform/color.h"
 #include "platform/crect.h"
 #include "platform/hresult.h"
@@ -316,14 +318,14 @@ public:
     // Maps the outline from one rectangle onto another.
     void TransformPath(RectF from, RectF to);
 
-    // Moving and sizing. Flags: 1 invalidate, else 2 ask the active view for the outline;
-    // 0x100 keeps the ratio while sizing.
+    // Moving and sizing (core/move_flags.h): Invalidate, else Outline asks the active view
+    // for the outline; KeepRatio while sizing.
     // 0 when the rectangle is the current one, else 1.
-    virtual int MoveTo(const RectF& rect, DWORD flags);
+    virtual int MoveTo(const RectF& rect, MoveFlags flags);
     // Drags a handle to a point (taken into the unrotated frame); 0 when refused.
-    virtual int MoveHandleTo(int handle, PointF point, DWORD flags);
+    virtual int MoveHandleTo(int handle, PointF point, MoveFlags flags);
     // Centres the label on the point.
-    virtual int MoveLabelHandleTo(int handle, PointF point, DWORD flags);
+    virtual int MoveLabelHandleTo(int handle, PointF point, MoveFlags flags);
     // The point that stays put while the handle is dragged (untransformed).
     virtual PointF GetFixPoint(int handle) const;
     // Repaints the component in every view of its document (dropping the effect cache when the
@@ -331,8 +333,8 @@ public:
     virtual void Invalidate(CView* view, bool erase);
     // Asks the views of its document to show the component (or its label) as drag feedback.
     void RequestOutline(bool label = false);
-    // After an edit: flag 1 repaints, else flag 2 asks for the outline (of the label).
-    void HonourMoveFlags(DWORD flags, bool label = false);
+    // After an edit: Invalidate repaints, else Outline asks for the outline (of the label).
+    void HonourMoveFlags(MoveFlags flags, bool label = false);
 
     // Rotation and flip.
     // Adds the angle (normalised to [0, 360)) and turns the frame about the centre.
@@ -409,8 +411,8 @@ public:
     virtual BOOL CreateElements(RectF* rect);
     // Rebuilds the elements and the combined outline.
     void ResetPath();
-    // Appends element paths: mode 0 all, 1 those not kept apart, 2 those kept apart.
-    virtual void CreatePath(GraphicsPath& path, RectF* rect, int mode);
+    // Appends the element paths the mode takes (all, those joined, those kept apart).
+    virtual void CreatePath(GraphicsPath& path, RectF* rect, PathMode mode);
     // The combined outline (null before it is built).
     GraphicsPath* GetPath() const { return m_pPath; }
     // Where the text is laid out.

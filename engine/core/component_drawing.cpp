@@ -113,7 +113,7 @@ void CQarnComponent::DrawShadowEffect(Graphics* graphics, CPoint*, Matrix* matri
         ResetPath();
     }
     GraphicsPath outline(GetFillWinding() ? FillModeWinding : FillModeAlternate);
-    CreatePath(outline, nullptr, 0);
+    CreatePath(outline, nullptr, PathMode::All);
     if (outline.IsEmpty()) {
         return;
     }

@@ -82,13 +82,12 @@ void CQarnComponent::ResetPath() {
     }
 }
 
-void CQarnComponent::CreatePath(GraphicsPath& path, RectF* rect, int mode) {
+void CQarnComponent::CreatePath(GraphicsPath& path, RectF* rect, PathMode mode) {
     if (m_Elements.empty()) {
         CreateElements(rect);
     }
     for (const std::unique_ptr<CQarnElement>& element : m_Elements) {
-        const bool apart = element->HasFlag(CQarnElement::kApart);
-        if (mode == 0 || (mode == 1 && !apart) || (mode == 2 && apart)) {
+        if (mode.Takes(element->HasFlag(CQarnElement::kApart))) {
             path.AddPath(element->GetPath(), FALSE);
         }
     }

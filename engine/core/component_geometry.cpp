@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr DWORD kKeepRatio = kMoveKeepRatio;
+constexpr MoveFlags kKeepRatio = MoveFlags::KeepRatio;
 
 bool Finite(const RectF& r) {
     return std::isfinite(r.X) && std::isfinite(r.Y) && std::isfinite(r.Width) &&
@@ -76,29 +76,29 @@ void CQarnComponent::RequestOutline(bool label) {
     }
 }
 
-void CQarnComponent::HonourMoveFlags(DWORD flags, bool label) {
-    if (flags & kMoveInvalidate) {
+void CQarnComponent::HonourMoveFlags(MoveFlags flags, bool label) {
+    if (flags.Has(MoveFlags::Invalidate)) {
         Invalidate(nullptr, false);
-    } else if (flags & kMoveOutline) {
+    } else if (flags.Has(MoveFlags::Outline)) {
         RequestOutline(label);
     }
 }
 
-int CQarnComponent::MoveTo(const RectF& rect, DWORD flags) {
+int CQarnComponent::MoveTo(const RectF& rect, MoveFlags flags) {
     if (rect == GetRectF()) {
         return 0;
     }
     SetRectF(rect);
     ResetPath();
     // A sizing drag keeps the rotate centre where it is until the drag ends.
-    if (!(flags & kMoveSizing)) {
+    if (!flags.Has(MoveFlags::Sizing)) {
         UpdateRotateCenter();
     }
     HonourMoveFlags(flags);
     return 1;
 }
 
-int CQarnComponent::MoveHandleTo(int handle, PointF point, DWORD flags) {
+int CQarnComponent::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
     if (IsLabelHandle(handle)) {
         return MoveLabelHandleTo(handle, point, flags);
     }
@@ -188,7 +188,7 @@ int CQarnComponent::MoveHandleTo(int handle, PointF point, DWORD flags) {
     return 1;
 }
 
-int CQarnComponent::MoveLabelHandleTo(int, PointF point, DWORD flags) {
+int CQarnComponent::MoveLabelHandleTo(int, PointF point, MoveFlags flags) {
     CQarnLabelFacet* label = GetLabelFacet();
     if (label == nullptr) {
         return 0;

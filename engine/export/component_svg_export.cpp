@@ -205,7 +205,7 @@ void ComponentSvgWriter::Element(CQarnElement& element, bool userSpace, int coun
 
 void ComponentSvgWriter::Shadow(CQarnShadowProperty* shadow) {
     GraphicsPath outline;
-    c_.CreatePath(outline, nullptr, 0);
+    c_.CreatePath(outline, nullptr, PathMode::All);
     if (outline.IsEmpty()) {
         return;
     }

@@ -7,6 +7,7 @@
 #include "core/rect_geometry.h"
 #include "platform/graphics_path.h"
 #include "platform/path_point_type.h"
+#include "shapes/shape_ids.h"
 
 namespace {
 
@@ -18,10 +19,6 @@ const QSet<int>& PolygonShapeIds() {
     return ids;
 }
 
-constexpr int kEllipse = 18218;
-constexpr int kRectangle = 18228;
-constexpr int kRightTriangle = 18229;
-
 }  // namespace
 
 QString CSvgShapeWriter::SVG_ShapeToString(const CQarnComponent& component,
@@ -29,8 +26,8 @@ QString CSvgShapeWriter::SVG_ShapeToString(const CQarnComponent& component,
     RectF r = component.GetRectF();
     Qarn::NormalizeRectF(r);
     const int shape = component.GetShapeID();
-    if (shape == kEllipse || shape == kRectangle) {
-        const bool ellipse = shape == kEllipse;
+    if (shape == Qarn::kShapeAutoEllipse || shape == Qarn::kShapeAutoRectangle) {
+        const bool ellipse = shape == Qarn::kShapeAutoEllipse;
         const double values[4] = {
             ellipse ? r.X + r.Width / 2 : r.X, ellipse ? r.Y + r.Height / 2 : r.Y,
             ellipse ? r.Width / 2 : r.Width, ellipse ? r.Height / 2 : r.Height};
@@ -47,7 +44,7 @@ QString CSvgShapeWriter::SVG_ShapeToString(const CQarnComponent& component,
         text += QLatin1Char('"');
         return text;
     }
-    const bool triangle = shape == kRightTriangle;
+    const bool triangle = shape == Qarn::kShapeRightTriangle;
     if ((!triangle && !PolygonShapeIds().contains(shape)) || path == nullptr) {
         return QString();
     }

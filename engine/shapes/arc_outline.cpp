@@ -2,8 +2,8 @@
 
 #include <QPainterPath>
 
+#include "core/clone_as.h"
 #include "core/element.h"
-#include "core/layer.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
 #include "platform/dash_style.h"
@@ -56,13 +56,7 @@ void CQarnArcOutline::Copy(const CQarnArcOutline* source) {
 }
 
 CQarnComponent* CQarnArcOutline::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnArcOutline(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 BOOL CQarnArcOutline::CreateElements(RectF* rect) {

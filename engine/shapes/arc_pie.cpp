@@ -4,9 +4,9 @@
 #include <cmath>
 #include <utility>
 
+#include "core/clone_as.h"
 #include "core/default_properties.h"
 #include "core/element.h"
-#include "core/layer.h"
 #include "core/rect_geometry.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
@@ -20,6 +20,7 @@
 #include "properties/pen_property.h"
 #include "properties/property_kinds.h"
 #include "shapes/shape_ids.h"
+#include "shapes/shape_registry.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnArcPie, CQarnComponent, 0)
 
@@ -39,6 +40,13 @@ float AngleFrom(const PointF& c, const PointF& p) {
 PointF CentreOf(const RectF& r) {
     return PointF(r.X + r.Width / 2, r.Y + r.Height / 2);
 }
+
+// An open arc is drawn as a line only.
+[[maybe_unused]] const bool kArcKind = Qarn::RegisterShapeKind<CQarnArcPie>(
+    Qarn::kShapeArc, "Arc", [](CQarnArcPie& arc) { arc.SetFill(false); });
+[[maybe_unused]] const bool kChordKind =
+    Qarn::RegisterShapeKind<CQarnArcPie>(Qarn::kShapeChord, "Chord");
+[[maybe_unused]] const bool kPieKind = Qarn::RegisterShapeKind<CQarnArcPie>(Qarn::kShapePie, "Pie");
 
 }  // namespace
 
@@ -77,13 +85,7 @@ void CQarnArcPie::Copy(const CQarnArcPie* source) {
 }
 
 CQarnComponent* CQarnArcPie::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnArcPie(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 void CQarnArcPie::SetGeometry(const RectF& ellipse, const PointF& first, const PointF& second) {

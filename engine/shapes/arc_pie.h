@@ -30,10 +30,10 @@ public:
     // handles 0: whether the point lies on the drawn piece (its stroke, and its inside when
     // filled or closed); otherwise the handle hit.
     int HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) override;
-    int MoveTo(const RectF& rect, DWORD flags) override;
+    int MoveTo(const RectF& rect, MoveFlags flags) override;
     // An end moves along the ellipse (refused within 1 degree of the other end); a frame
     // handle sizes the frame and the ellipse with it.
-    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     // Places an end (untransformed); other handles are ignored.
     void SetHandle(int handle, PointF point);
     void Shift(float dx, float dy) override;
@@ -60,8 +60,8 @@ protected:
     void FitFrameToPiece();
 
 private:
-    int MoveEndTo(int handle, PointF point, DWORD flags);
-    int SizeFrame(int handle, PointF point, DWORD flags);
+    int MoveEndTo(int handle, PointF point, MoveFlags flags);
+    int SizeFrame(int handle, PointF point, MoveFlags flags);
 
     PointF m_ptFirst;
     PointF m_ptSecond;

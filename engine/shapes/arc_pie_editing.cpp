@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kDegreesPerRadian = 57.29577951308232;
-constexpr DWORD kInvalidate = 0x1;
-constexpr DWORD kOutlineRequest = 0x2;
 // An end is not moved this close (in degrees) to the other end.
 constexpr double kClosestEnds = 1.0;
 
@@ -51,7 +49,7 @@ void CQarnArcPie::RotateAt(float angle, PointF center, int) {
     CQarnComponent::RotateAt(angle, center, 1);
 }
 
-int CQarnArcPie::MoveTo(const RectF& rect, DWORD flags) {
+int CQarnArcPie::MoveTo(const RectF& rect, MoveFlags flags) {
     const RectF old = GetRectF();
     if (rect.Equals(old)) {
         return 0;
@@ -72,7 +70,7 @@ void CQarnArcPie::SetHandle(int handle, PointF point) {
     }
 }
 
-int CQarnArcPie::MoveHandleTo(int handle, PointF point, DWORD flags) {
+int CQarnArcPie::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
     if (handle == kFirstEndHandle || handle == kSecondEndHandle) {
         return MoveEndTo(handle, point, flags);
     }
@@ -85,7 +83,7 @@ int CQarnArcPie::MoveHandleTo(int handle, PointF point, DWORD flags) {
     return 0;
 }
 
-int CQarnArcPie::MoveEndTo(int handle, PointF point, DWORD flags) {
+int CQarnArcPie::MoveEndTo(int handle, PointF point, MoveFlags flags) {
     AntiTransformPoints(&point, 1);
     const PointF c = CentreOf(m_rcEllipse);
     const PointF& other = handle == kFirstEndHandle ? m_ptSecond : m_ptFirst;
@@ -157,12 +155,12 @@ void CQarnArcPie::FitFrameToPiece() {
     SetRectF(fitted);
 }
 
-int CQarnArcPie::SizeFrame(int handle, PointF point, DWORD flags) {
+int CQarnArcPie::SizeFrame(int handle, PointF point, MoveFlags flags) {
     const PointF fixed = GetFixPoint(handle);
     const RectF old = GetRectF();
     // The frame's own move leaves the view alone until the ellipse has followed.
-    if (CQarnComponent::MoveHandleTo(handle, point, flags & ~(kInvalidate | kOutlineRequest)) ==
-        0) {
+    if (CQarnComponent::MoveHandleTo(
+            handle, point, flags.Without(MoveFlags::Invalidate | MoveFlags::Outline)) == 0) {
         return 0;
     }
     const RectF sized = GetRectF();

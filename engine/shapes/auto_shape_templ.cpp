@@ -1,6 +1,6 @@
 #include "shapes/auto_shape_templ.h"
 
-#include "core/layer.h"
+#include "core/clone_as.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
 
@@ -47,13 +47,7 @@ void CQarnAutoShapeTempl::Copy(const CQarnAutoShapeTempl* source) {
 }
 
 CQarnComponent* CQarnAutoShapeTempl::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnAutoShapeTempl();
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 void CQarnAutoShapeTempl::Serialize(CArchive& ar) {

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "core/canvas.h"
+#include "core/clone_as.h"
 #include "core/conversions.h"
 #include "core/layer.h"
-#include "core/move_flags.h"
 #include "core/rect_geometry.h"
 #include "platform/archive.h"
 #include "platform/matrix.h"
@@ -135,13 +135,7 @@ void CQarnGroup::Initialize(CQarnLayer* layer) {
 }
 
 CQarnComponent* CQarnGroup::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnGroup(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 CRect CQarnGroup::GetBoundRect(bool tight) {
@@ -183,14 +177,14 @@ void CQarnGroup::RecordlastPosition() {
     }
 }
 
-int CQarnGroup::MoveTo(const RectF& rect, DWORD flags) {
+int CQarnGroup::MoveTo(const RectF& rect, MoveFlags flags) {
     const RectF old = GetRectF();
     if (rect.Width == 0 || rect.Height == 0 || rect == old) {
         return 0;
     }
     const Matrix m = Mapping(old, rect);
     SetRectF(rect);
-    if ((flags & kMoveMembers) != 0) {
+    if (flags.Has(MoveFlags::Members)) {
         for (CQarnComponent* c : m_Members) {
             RectF r = c->GetRectF();
             Qarn::TransformRectFast(r, &m);
@@ -199,7 +193,7 @@ int CQarnGroup::MoveTo(const RectF& rect, DWORD flags) {
     }
     UpdateRotateCenter();
     ResetPath();
-    if ((flags & kMoveInvalidate) != 0) {
+    if (flags.Has(MoveFlags::Invalidate)) {
         Invalidate(nullptr, false);
     }
     return 1;
@@ -208,14 +202,14 @@ int CQarnGroup::MoveTo(const RectF& rect, DWORD flags) {
 // Members are sized in the group's frame: an unturned member maps its frame; a turned one
 // keeps its angle, its centre follows the mapping and its sides take the scale along its
 // own axes, which is exact for quarter turns.
-void CQarnGroup::ScaleMembers(const Matrix& m, DWORD flags) {
+void CQarnGroup::ScaleMembers(const Matrix& m, MoveFlags flags) {
     ComponentList all;
     for (CQarnComponent* c : m_Members) {
         c->AddToList(all);
     }
     const float sx = m.M11();
     const float sy = m.M22();
-    const DWORD memberFlags = flags & ~kMoveMembers;
+    const MoveFlags memberFlags = flags.Without(MoveFlags::Members);
     QList<CQarnGroup*> nested;
     for (CQarnComponent* c : all) {
         if (auto* group = dynamic_cast<CQarnGroup*>(c)) {
@@ -244,7 +238,7 @@ void CQarnGroup::ScaleMembers(const Matrix& m, DWORD flags) {
     }
 }
 
-int CQarnGroup::MoveHandleTo(int handle, PointF point, DWORD flags) {
+int CQarnGroup::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
     const RectF old = GetRectF();
     if (!CQarnComponent::MoveHandleTo(handle, point, flags)) {
         return 0;
@@ -257,7 +251,7 @@ int CQarnGroup::MoveHandleTo(int handle, PointF point, DWORD flags) {
 void CQarnGroup::Shift(float dx, float dy) {
     RectF r = GetRectF();
     r.Offset(dx, dy);
-    MoveTo(r, kMoveMembers);
+    MoveTo(r, MoveFlags::Members);
 }
 
 void CQarnGroup::RotateAt(float angle, PointF center, int move) {

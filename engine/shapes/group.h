@@ -40,8 +40,8 @@ public:
     void RecordlastPosition() override;
 
     // With flag 4 the members are mapped from the old frame to the new one as well.
-    int MoveTo(const RectF& rect, DWORD flags) override;
-    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    int MoveTo(const RectF& rect, MoveFlags flags) override;
+    int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     void Shift(float dx, float dy) override;
     void RotateAt(float angle, PointF center, int move) override;
     void Flip(BYTE mode, PointF axis, int change) override;
@@ -57,7 +57,7 @@ public:
 
 private:
     // Sizes each member (nested ones included) by the scaling m of the group frame.
-    void ScaleMembers(const Matrix& m, DWORD flags);
+    void ScaleMembers(const Matrix& m, MoveFlags flags);
 
     ComponentList m_Members;
     // Filled while loading, consumed by Initialize.

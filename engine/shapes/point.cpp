@@ -1,7 +1,7 @@
 #include "shapes/point.h"
 
+#include "core/clone_as.h"
 #include "core/element.h"
-#include "core/layer.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
 #include "platform/dc.h"
@@ -56,13 +56,7 @@ void CQarnPoint::Copy(const CQarnPoint* source) {
 }
 
 CQarnComponent* CQarnPoint::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnPoint(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 BOOL CQarnPoint::CreateElements(RectF* rect) {
@@ -117,12 +111,12 @@ Qt::CursorShape CQarnPoint::GetHandleCursor(int) const {
     return Qt::SizeAllCursor;
 }
 
-int CQarnPoint::MoveHandleTo(int, PointF point, DWORD) {
+int CQarnPoint::MoveHandleTo(int, PointF point, MoveFlags) {
     AntiTransformPoints(&point, 1);
     const PointF c = GetCenterPointF();
     RectF r = GetRectF();
     r.Offset(point.X - c.X, point.Y - c.Y);
-    MoveTo(r, 5);
+    MoveTo(r, MoveFlags::Invalidate | MoveFlags::Members);
     return 1;
 }
 

@@ -33,7 +33,7 @@ public:
     PointF GetHandle(int handle, int transformed) const override;
     Qt::CursorShape GetHandleCursor(int handle) const override;
     // Centres the point on the position, whatever the handle.
-    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     PointF GetAnchorPoint(int anchor) const override;
 
     BYTE GetMarkerStyle() const { return m_nMarkerStyle; }

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/clone_as.h"
 #include "core/connection_link.h"
 #include "core/default_properties.h"
-#include "core/layer.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
 #include "platform/archive_exception.h"
@@ -64,13 +64,7 @@ void CQarnPoly::Copy(const CQarnPoly* source) {
 }
 
 CQarnComponent* CQarnPoly::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnPoly(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 void CQarnPoly::Serialize(CArchive& ar) {
@@ -217,7 +211,7 @@ void CQarnPoly::SetPoint(int index, PointF point, int transformed) {
     m_Points[size_t(index - 1)] = point;
 }
 
-int CQarnPoly::MovePointTo(int index, PointF point, DWORD flags) {
+int CQarnPoly::MovePointTo(int index, PointF point, MoveFlags flags) {
     if (index < 1 || index > m_nPointCount) {
         return 0;
     }
@@ -274,7 +268,7 @@ void CQarnPoly::SetIntegerPoint(bool on) {
     m_dwPolyStyle = on ? (m_dwPolyStyle | kIntegerPoint) : (m_dwPolyStyle & ~kIntegerPoint);
 }
 
-void CQarnPoly::AfterPointEdit(DWORD flags) {
+void CQarnPoly::AfterPointEdit(MoveFlags flags) {
     ResetPath();
     HonourMoveFlags(flags);
 }

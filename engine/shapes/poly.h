@@ -70,7 +70,7 @@ public:
     // bounds are left to the caller.
     void SetPoint(int index, PointF point, int transformed);
     // Moves point `index` to where p shows; 1 when it moved. Flags as for MoveTo.
-    virtual int MovePointTo(int index, PointF point, DWORD flags);
+    virtual int MovePointTo(int index, PointF point, MoveFlags flags);
     void WritePointsToList(QList<PointF>& list) const;
     // Overwrite the points in use with consecutive list items from the head, or from the
     // 1-based position, which advances (0 past the end).
@@ -110,8 +110,8 @@ public:
 
     // Outline and geometry of the component.
     BOOL CreateElements(RectF* rect) override;
-    int MoveTo(const RectF& rect, DWORD flags) override;
-    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    int MoveTo(const RectF& rect, MoveFlags flags) override;
+    int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     void Shift(float dx, float dy) override;
     int GetHandleCount() const override;
     PointF GetHandle(int handle, int transformed) const override;
@@ -133,7 +133,7 @@ protected:
     // The frame of exactly two points: from point 1 to point 2, not normalised.
     RectF LineFrame() const;
     // Rebuilds the outline and honours the move flags (1 invalidate, else 2 outline request).
-    void AfterPointEdit(DWORD flags);
+    void AfterPointEdit(MoveFlags flags);
 
 private:
     float m_fCornerRadius = 0.0f;

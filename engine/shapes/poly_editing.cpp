@@ -37,7 +37,7 @@ double Distance(const PointF& a, const PointF& b) {
 
 // Moving and sizing.
 
-int CQarnPoly::MoveTo(const RectF& rect, DWORD flags) {
+int CQarnPoly::MoveTo(const RectF& rect, MoveFlags flags) {
     const RectF old = GetRectF();
     const int moved = CQarnComponent::MoveTo(rect, 0);
     if (moved != 0) {
@@ -59,7 +59,7 @@ void CQarnPoly::Shift(float dx, float dy) {
     }
 }
 
-int CQarnPoly::MoveHandleTo(int handle, PointF point, DWORD flags) {
+int CQarnPoly::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
     if (GetPointCount() == 2) {
         if (IsLineLabelHandle(handle)) {
             return MoveLabelHandleTo(handle, point, flags);

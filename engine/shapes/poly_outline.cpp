@@ -3,8 +3,8 @@
 #include <QPainterPath>
 #include <vector>
 
+#include "core/clone_as.h"
 #include "core/element.h"
-#include "core/layer.h"
 #include "platform/archive.h"
 #include "platform/dash_style.h"
 #include "platform/graphics_path.h"
@@ -45,13 +45,7 @@ void CQarnPolyOutline::Copy(const CQarnPolyOutline* source) {
 }
 
 CQarnComponent* CQarnPolyOutline::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnPolyOutline(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 void CQarnPolyOutline::Serialize(CArchive& ar) {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/clone_as.h"
 #include "core/element.h"
-#include "core/layer.h"
 #include "core/rect_geometry.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
@@ -15,14 +15,21 @@
 #include "platform/pen.h"
 #include "platform/solid_brush.h"
 #include "shapes/shape_ids.h"
+#include "shapes/shape_registry.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnRect, CQarnComponent, 0)
 
 namespace {
 
 constexpr float kNewCornerSize = 16.0f;
-constexpr DWORD kInvalidate = 0x1;
-constexpr DWORD kOutlineRequest = 0x2;
+
+// The rectangle's three kinds; the middle word of their names.
+[[maybe_unused]] const bool kEllipseKind =
+    Qarn::RegisterShapeKind<CQarnRect>(Qarn::kShapeEllipse, "Ellipse");
+[[maybe_unused]] const bool kRectangleKind =
+    Qarn::RegisterShapeKind<CQarnRect>(Qarn::kShapeRectangle, "Rectangle");
+[[maybe_unused]] const bool kRoundRectangleKind =
+    Qarn::RegisterShapeKind<CQarnRect>(Qarn::kShapeRoundRectangle, "RoundRectangle");
 
 }  // namespace
 
@@ -56,13 +63,7 @@ void CQarnRect::Copy(const CQarnRect* source) {
 }
 
 CQarnComponent* CQarnRect::Clone(CQarnLayer* layer) {
-    auto* clone = new CQarnRect(GetRectF());
-    clone->ClearAllProperty();
-    clone->Copy(this);
-    if (layer != nullptr) {
-        layer->AddTail(clone);
-    }
-    return clone;
+    return Qarn::CloneAs(*this, layer);
 }
 
 bool CQarnRect::IsRoundRect() const {
@@ -161,7 +162,7 @@ void CQarnRect::SetHandle(int handle, PointF point) {
     m_fCornerHeight = 2 * (r.Y + r.Height - point.Y);
 }
 
-int CQarnRect::MoveHandleTo(int handle, PointF point, DWORD flags) {
+int CQarnRect::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
     const int corner = CornerHandle();
     if (corner == 0 || handle != corner) {
         const int moved = CQarnComponent::MoveHandleTo(handle, point, flags);
@@ -206,21 +207,12 @@ QString CQarnRect::GetName() {
     if (!m_strName.isEmpty()) {
         return m_strName;
     }
-    const char* word = nullptr;
-    switch (GetShapeID()) {
-        case Qarn::kShapeEllipse:
-            word = "Ellipse";
-            break;
-        case Qarn::kShapeRectangle:
-            word = "Rectangle";
-            break;
-        case Qarn::kShapeRoundRectangle:
-            word = "RoundRectangle";
-            break;
-        default:
-            return QStringLiteral("error");
+    // Only the rectangle's own kinds have a word here; any other shape id is an error.
+    const CQarnShapeKind* kind = Qarn::FindShapeKind(GetShapeID());
+    if (kind == nullptr || kind->runtimeClass != RUNTIME_CLASS(CQarnRect)) {
+        return QStringLiteral("error");
     }
     return QStringLiteral("%1-%2-%3")
-        .arg(QString::fromLatin1(GetRuntimeClass()->m_lpszClassName), QString::fromLatin1(word))
+        .arg(QString::fromLatin1(GetRuntimeClass()->m_lpszClassName), kind->kindWord)
         .arg(int(GetID()));
 }

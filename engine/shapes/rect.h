@@ -23,7 +23,7 @@ public:
     int GetHandleCount() const override;
     PointF GetHandle(int handle, int transformed) const override;
     Qt::CursorShape GetHandleCursor(int handle) const override;
-    int MoveHandleTo(int handle, PointF point, DWORD flags) override;
+    int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     // Sets the corner from an untransformed corner-handle position; other handles are ignored.
     void SetHandle(int handle, PointF point);
     // "<class>-Ellipse-<id>" and the like while the name is empty (not stored).
