@@ -26,7 +26,10 @@ public:
     template <class F>
     void ForEach(F&& f) {
         ++m_nDelivering;
-        for (size_t i = 0; i < m_Listeners.size(); ++i) {
+        // Entries keep their places while a delivery runs (removal leaves holes); those
+        // appended meanwhile lie beyond the count taken here.
+        const size_t count = m_Listeners.size();
+        for (size_t i = 0; i < count && i < m_Listeners.size(); ++i) {
             if (CQarnDocListener* listener = m_Listeners[i]) {
                 f(listener);
             }
