@@ -91,3 +91,33 @@ static void BM_OutlineHitTest(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OutlineHitTest);
+
+// One click on a turned, unfilled oval near its outline with a tolerance of three pixels at
+// the zoom (in hundredths): the outline is flattened finely enough for the tolerance.
+static void BM_ZoomHitTestOval(benchmark::State& state) {
+    Oval c;
+    c.SetRectF(RectF(0, 0, 2000, 1000));
+    c.UpdateRotateCenter();
+    c.SetRotateAngle(30);
+    c.SetFill(false);
+    const float tolerance = 3.0f * 100.0f / (96.0f * float(state.range(0)) / 100.0f);
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(c.HitTest(PointF(float(i++ % 2000), 500.0f), tolerance));
+    }
+}
+BENCHMARK(BM_ZoomHitTestOval)->Arg(25)->Arg(800);
+
+// The handle under the pointer of a selected component with a label: the description is
+// built, numbered and placed, then searched topmost first.
+static void BM_HitTestHandle(benchmark::State& state) {
+    Oval c;
+    c.SetRectF(RectF(0, 0, 200, 100));
+    c.UpdateRotateCenter();
+    c.SetRotateAngle(30);
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(c.HitTestHandle(PointF(float(i++ % 200), 50.0f), 3.0f));
+    }
+}
+BENCHMARK(BM_HitTestHandle);

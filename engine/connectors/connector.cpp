@@ -281,20 +281,16 @@ void CQarnConnector::SetHandle(int handle, PointF point) {
     }
 }
 
-PointF CQarnConnector::GetHandle(int handle, int transformed) const {
-    if (handle < 1 || handle > m_nHandleCount) {
-        return PointF();
+void CQarnConnector::GetHandles(std::vector<CQarnHandle>& handles) const {
+    for (int k = 0; k < m_nHandleCount; ++k) {
+        const PointF& p = m_Handles[size_t(k)];
+        if (k == 0 || k == m_nHandleCount - 1) {
+            const bool start = k == 0;
+            CQarnHandle end = CQarnHandle::ConnectorEnd(p, (start ? m_pStart : m_pEnd) != nullptr);
+            end.layer = start ? 2 : 1;
+            handles.push_back(end);
+        } else {
+            handles.push_back(CQarnHandle::ConnectorLeg(p));
+        }
     }
-    PointF p = m_Handles[size_t(handle - 1)];
-    if (transformed != 0) {
-        TransformPoints(&p, 1);
-    }
-    return p;
-}
-
-Qt::CursorShape CQarnConnector::GetHandleCursor(int handle) const {
-    if (handle == 1 || handle == m_nHandleCount) {
-        return Qt::CrossCursor;
-    }
-    return Qt::SizeAllCursor;
 }

@@ -70,11 +70,8 @@ public:
     void SetHandle(int handle, PointF point);
 
     BOOL CreateElements(RectF* rect) override;
-    void DrawTracker(CDC* dc, TrackerState state, float scale) override;
-    int GetHandleCount() const override { return m_nHandleCount; }
-    PointF GetHandle(int handle, int transformed) const override;
-    Qt::CursorShape GetHandleCursor(int handle) const override;
-    int HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) override;
+    // The stored handles (the description numbers them unless the connector is grouped).
+    int GetStoredHandleCount() const { return m_nHandleCount; }
     int MoveTo(const RectF& rect, MoveFlags flags) override;
     int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     void Shift(float dx, float dy) override;
@@ -90,6 +87,11 @@ public:
     // resting on each other stops there instead of following round for ever.
     bool IsFollowing() const { return m_bFollowing; }
     void SetFollowing(bool on) { m_bFollowing = on; }
+
+protected:
+    // The ends (red when resting on a shape, green when free) and the middles of the inner
+    // legs. The ends lie over the middles and are hit first, the start before the end.
+    void GetHandles(std::vector<CQarnHandle>& handles) const override;
 
 private:
     CQarnConnection*& EndConnection(bool start) { return start ? m_pStart : m_pEnd; }

@@ -1,19 +1,14 @@
 // Dragging a connector's handles onto shapes and its legs sideways; moving, shifting and
-// normalising it with its handles; its hit test, tracker and property ids.
+// normalising it with its handles; its property ids.
 #include <cmath>
 
 #include "connectors/connection.h"
 #include "connectors/connector.h"
 #include "core/conversions.h"
 #include "core/doc.h"
-#include "core/layer.h"
+#include "core/move_flags.h"
 #include "core/property_ids.h"
 #include "core/rect_geometry.h"
-#include "core/tracker_marks.h"
-#include "platform/dc.h"
-#include "platform/graphics.h"
-#include "platform/pen.h"
-#include "platform/solid_brush.h"
 #include "platform/variant.h"
 
 namespace {
@@ -149,62 +144,6 @@ void CQarnConnector::OnPositionChanged(const RectF& oldRect, ComponentList* movi
         if (!SamePoint(end, c->GetConnectPoint())) {
             AttachConnection(nullptr, start);
         }
-    }
-}
-
-// Hit test and tracker.
-
-int CQarnConnector::HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) {
-    if (handles == 0) {
-        return CQarnComponent::HitTest(point, view, 0, canvas);
-    }
-    if (canvas != nullptr && (GetLayer() == nullptr || GetLayer()->GetCanvas() != canvas)) {
-        return 0;
-    }
-    if (GetLayer() != nullptr && !GetLayer()->IsVisible(-1)) {
-        return 0;
-    }
-    if (m_nHandleCount < 1) {
-        return 0;
-    }
-    // The ends first, so that a short leg's middle never hides an end.
-    if (GetHandleRect(1, view).PtInRect(point)) {
-        return 1;
-    }
-    if (GetHandleRect(m_nHandleCount, view).PtInRect(point)) {
-        return m_nHandleCount;
-    }
-    for (int handle = m_nHandleCount - 1; handle >= 2; --handle) {
-        if (GetHandleRect(handle, view).PtInRect(point)) {
-            return handle;
-        }
-    }
-    return 0;
-}
-
-void CQarnConnector::DrawTracker(CDC* dc, TrackerState state, float scale) {
-    if (dc == nullptr || dc->GetPainter() == nullptr) {
-        return;
-    }
-    if (state == TrackerEditing) {
-        CQarnPoly::DrawTracker(dc, state, scale);
-        return;
-    }
-    if (state != TrackerSelected && state != TrackerActive) {
-        return;
-    }
-    Graphics graphics(dc);
-    graphics.SetSmoothingMode(SmoothingModeHighSpeed);
-    Pen outline(Color(Color::Black), scale);
-    const float half = 3.0f * scale;
-    for (int handle = 2; handle < m_nHandleCount; ++handle) {
-        Qarn::DrawTrackerDiamond(graphics, GetHandle(handle, 1), 4.0f * scale, outline);
-    }
-    for (bool start : {true, false}) {
-        const bool connected = (start ? m_pStart : m_pEnd) != nullptr;
-        SolidBrush fill(Color(connected ? 0xFFFF0000u : 0xFF00FF00u));
-        Qarn::DrawTrackerSquare(graphics, GetHandle(start ? 1 : m_nHandleCount, 1), half, fill,
-                                outline);
     }
 }
 

@@ -27,6 +27,10 @@ int CQarnMConnector::MoveHandleTo(int, PointF, MoveFlags) {
     return 1;
 }
 
-PointF CQarnMConnector::GetHandle(int, int) const {
-    return PointF();
+void CQarnMConnector::GetHandles(std::vector<CQarnHandle>& handles) const {
+    CQarnPoly::GetHandles(handles);
+    for (CQarnHandle& h : handles) {
+        h.point = PointF();
+        h.followsTransform = false;
+    }
 }

@@ -19,11 +19,13 @@ public:
     void Serialize(CArchive& ar) override;
     // Changes nothing; 1.
     int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
-    // (0, 0) for every handle.
-    PointF GetHandle(int handle, int transformed) const override;
 
     ComponentList& GetFirstList() { return m_FirstList; }
     ComponentList& GetSecondList() { return m_SecondList; }
+
+protected:
+    // The handles of a poly, every one at (0, 0) however the connector is turned.
+    void GetHandles(std::vector<CQarnHandle>& handles) const override;
 
 private:
     // Owned.

@@ -7,11 +7,13 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/arrow_type.h"
 #include "core/component_list.h"
 #include "core/component_style.h"
+#include "core/handle.h"
 #include "core/move_flags.h"
 #include "core/path_mode.h"
 #include "platform/color.h"
@@ -349,15 +351,23 @@ public:
     virtual void OnRotated(const float& oldAngle, ComponentList* moving, int change);
     virtual void OnFlipped(const DWORD& oldStyle, ComponentList* moving, int change);
 
-    // Handles.
+    // Handles. Every shape describes its handles once (GetHandles); numbering, positions,
+    // cursors, trackers and handle hit tests all come from that description.
     virtual int GetFreeHandleCount() const { return 0; }
-    // The sizing handles (8, 2 or 0 by what can be sized), plus 1 with a label.
-    virtual int GetHandleCount() const;
+    // The handles numbered from 1 in the order the shape lists them (markers are listed with
+    // number 0 and not counted) and placed as shown; none for a member of a group.
+    std::vector<CQarnHandle> GetShownHandles() const;
+    // The handle of that number, if there is one.
+    std::optional<CQarnHandle> FindHandle(int handle) const;
+    // Base shapes: the sizing handles (8, 2 or 0 by what can be sized), plus 1 with a label.
+    int GetHandleCount() const;
     int GetSizingHandleCount() const;
     bool IsLabelHandle(int handle) const;
-    // The handle's point, transformed when asked (the label handle never is).
-    virtual PointF GetHandle(int handle, int transformed) const;
-    virtual Qt::CursorShape GetHandleCursor(int handle) const;
+    // The handle's point, transformed when asked (the label handle never is); the frame's
+    // centre for a number that is no handle.
+    PointF GetHandle(int handle, int transformed) const;
+    // The size-all cursor for a number that is no handle.
+    Qt::CursorShape GetHandleCursor(int handle) const;
     // The square 3 units around the point or the handle.
     CRect GetPointRect(CPoint point, CView* view) const;
     CRect GetHandleRect(int handle, CView* view) const;
@@ -366,8 +376,16 @@ public:
     // The first of handles 1 to 8 whose transformed point truncates to p; 0 when none.
     virtual int HitTestHandle(CPoint point) const;
     // handles 0: 1 when the point lies in the frame as shown, else 0; otherwise the number of
-    // the handle whose square holds the point, 0 when none.
+    // the handle whose square holds the point (the topmost first), 0 when none.
     virtual int HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas);
+    // Hit testing at any zoom, in document units: the view turns its tolerance in pixels into
+    // units. Whether the point lies on the component as shown: inside it when it is filled or
+    // shows text, or within the tolerance (plus half the pen's width) of its outline. A
+    // component on a hidden layer, or on another canvas than the one given, is never hit.
+    bool HitTest(PointF point, float tolerance, CQarnCanvas* canvas = nullptr);
+    // The number of the handle within the tolerance of the point on both axes, the topmost
+    // first; 0 when none.
+    int HitTestHandle(PointF point, float tolerance) const;
     virtual int HitTestPath(CPoint point, CView* view);
     // Whether the rectangle touches a band as wide as the line (plus 5) around the segment.
     int Intersects(CRect rect, POINT from, POINT to) const;
@@ -437,10 +455,27 @@ public:
     CQarnTextFacet* GetTextFacet() const;
 
 protected:
-    // The frame's own handle (1 to 8) or its centre, untransformed.
-    PointF GetFrameHandle(int physical) const;
-    // The frame handle (1 to 8) a handle number stands for, 9 for the label, 0 for none.
-    int GetPhysicalHandle(int handle) const;
+    // The shape's handles in number order, in the unrotated frame; GetShownHandles numbers
+    // and places them. The base lists its sizing handles, then the label's.
+    virtual void GetHandles(std::vector<CQarnHandle>& handles) const;
+    void AddSizingHandles(std::vector<CQarnHandle>& handles) const;
+    // Nothing without a label.
+    void AddLabelHandle(std::vector<CQarnHandle>& handles) const;
+    // Stores an adjust handle's parameter from its new place in the unrotated frame (already
+    // within its constraint); false when the shape has no such parameter.
+    virtual bool SetAdjustParameter(int parameter, const PointF& framePoint);
+    // Drags an adjust handle: the point is taken into the unrotated frame, kept within the
+    // handle's constraint and stored through SetAdjustParameter; then the outline is rebuilt
+    // and the move flags honoured. 0 when the number is no adjust handle or nothing is stored.
+    int MoveAdjustHandleTo(int handle, PointF point, MoveFlags flags);
+    // The geometry of the zoom-aware hit test (the layer and canvas are already checked).
+    virtual bool HitTestShape(PointF point, float tolerance);
+    // Whether the component shows on that canvas (any canvas when null) in a visible layer.
+    bool IsHittableOn(const CQarnCanvas* canvas) const;
+    // The frame's own handle or, for None and Label, its centre, untransformed.
+    PointF GetFrameHandle(QarnHandleId id) const;
+    // The frame position a handle number of the frame's table stands for.
+    QarnHandleId GetPhysicalHandle(int handle) const;
     void ClearElements();
     void AddElement(std::unique_ptr<CQarnElement> element);
     // Which connections to tell, and how.

@@ -173,18 +173,13 @@ void CQarnComponent::DrawTracker(CDC* dc, TrackerState state, float scale) {
         (state != TrackerSelected && state != TrackerActive)) {
         return;
     }
-    Graphics graphics(dc);
-    graphics.SetSmoothingMode(SmoothingModeHighSpeed);
-    Pen outline(Color(Color::Black), scale);
-    // Selected handles are green, those of the active selection blue.
-    SolidBrush fill(Color(state == TrackerSelected ? 0xFF00FF00u : 0xFF0000FFu));
-    const float half = 3.0f * scale;
-    const int sizing = GetSizingHandleCount();
-    for (int handle = 1; handle <= sizing; ++handle) {
-        Qarn::DrawTrackerSquare(graphics, GetHandle(handle, 1), half, fill, outline);
+    const std::vector<CQarnHandle> handles = GetShownHandles();
+    if (handles.empty()) {
+        return;
     }
-    if (GetLabelFacet() != nullptr) {
-        Qarn::DrawTrackerDiamond(graphics, GetHandle(sizing + 1, 0), 4.0f * scale, outline);
+    Graphics graphics(dc);
+    for (const CQarnHandle* h : Qarn::HandleDrawOrder(handles)) {
+        Qarn::DrawTrackerMark(graphics, h->mark, h->shown, state == TrackerActive, scale);
     }
 }
 

@@ -1,4 +1,4 @@
-// Moving and sizing a component by its frame and handles; handle tables and anchors.
+// Moving and sizing a component by its frame and handles, and its anchors.
 #include <algorithm>
 #include <cmath>
 
@@ -99,10 +99,11 @@ int CQarnComponent::MoveTo(const RectF& rect, MoveFlags flags) {
 }
 
 int CQarnComponent::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
-    if (IsLabelHandle(handle)) {
+    const QarnHandleId id = GetPhysicalHandle(handle);
+    if (id == QarnHandleId::Label) {
         return MoveLabelHandleTo(handle, point, flags);
     }
-    const int physical = GetPhysicalHandle(handle);
+    const int physical = int(id);
     if (physical < 1 || physical > 8) {
         return 0;
     }
@@ -202,128 +203,22 @@ int CQarnComponent::MoveLabelHandleTo(int, PointF point, MoveFlags flags) {
 }
 
 PointF CQarnComponent::GetFixPoint(int handle) const {
-    const int physical = GetPhysicalHandle(handle);
+    const int physical = int(GetPhysicalHandle(handle));
     if (physical < 1 || physical > 8) {
         return GetRectF().GetLocation();
     }
-    int opposite = (physical + 4) % 8;
-    return GetFrameHandle(opposite == 0 ? 8 : opposite);
-}
-
-// Handles.
-
-int CQarnComponent::GetSizingHandleCount() const {
-    const bool x = CanSizeX();
-    const bool y = CanSizeY();
-    if (x && y) {
-        return 8;
-    }
-    return (x || y) ? 2 : 0;
-}
-
-int CQarnComponent::GetHandleCount() const {
-    return GetSizingHandleCount() + (GetLabelFacet() != nullptr ? 1 : 0);
-}
-
-bool CQarnComponent::IsLabelHandle(int handle) const {
-    return GetLabelFacet() != nullptr && handle == GetSizingHandleCount() + 1;
-}
-
-int CQarnComponent::GetPhysicalHandle(int handle) const {
-    if (IsLabelHandle(handle)) {
-        return 9;
-    }
-    if (GetSizingHandleCount() == 2 && (handle == 1 || handle == 2)) {
-        if (CanSizeX()) {
-            return handle == 1 ? 4 : 8;
-        }
-        return handle == 1 ? 2 : 6;
-    }
-    return handle >= 1 && handle <= 8 ? handle : 0;
-}
-
-PointF CQarnComponent::GetFrameHandle(int physical) const {
-    const RectF r = GetRectF();
-    const float left = r.X;
-    const float top = r.Y;
-    const float right = r.X + r.Width;
-    const float bottom = r.Y + r.Height;
-    const float cx = r.X + r.Width / 2;
-    const float cy = r.Y + r.Height / 2;
-    switch (physical) {
-        case 1:
-            return {left, top};
-        case 2:
-            return {cx, top};
-        case 3:
-            return {right, top};
-        case 4:
-            return {right, cy};
-        case 5:
-            return {right, bottom};
-        case 6:
-            return {cx, bottom};
-        case 7:
-            return {left, bottom};
-        case 8:
-            return {left, cy};
-        default:
-            return {cx, cy};
-    }
-}
-
-PointF CQarnComponent::GetHandle(int handle, int transformed) const {
-    const int physical = GetPhysicalHandle(handle);
-    if (physical == 9) {
-        // A label without a rectangle of its own sits on the frame's centre.
-        CQarnLabelFacet* label = GetLabelFacet();
-        return label != nullptr ? label->GetCenterPointF() : GetCenterPointF();
-    }
-    PointF p = GetFrameHandle(physical);
-    if (transformed != 0) {
-        TransformPoints(&p, 1);
-    }
-    return p;
-}
-
-Qt::CursorShape CQarnComponent::GetHandleCursor(int handle) const {
-    const int physical = GetPhysicalHandle(handle);
-    if (physical < 1 || physical > 8) {
-        return Qt::SizeAllCursor;
-    }
-    // The direction from the centre to the handle as shown picks one of four size cursors.
-    PointF centre = GetCenterPointF();
-    PointF p = GetFrameHandle(physical);
-    TransformPoints(&centre, 1);
-    TransformPoints(&p, 1);
-    const double degrees =
-        std::atan2(double(p.Y - centre.Y), double(p.X - centre.X)) * 180.0 / 3.14159265358979323846;
-    const int sector = int(std::floor(std::fmod(degrees + 360.0 + 22.5, 180.0) / 45.0)) % 4;
-    switch (sector) {
-        case 0:
-            return Qt::SizeHorCursor;
-        case 1:
-            return Qt::SizeFDiagCursor;
-        case 2:
-            return Qt::SizeVerCursor;
-        default:
-            return Qt::SizeBDiagCursor;
-    }
-}
-
-CRect CQarnComponent::GetPointRect(CPoint point, CView*) const {
-    return CRect(point.x - 3, point.y - 3, point.x + 3, point.y + 3);
-}
-
-CRect CQarnComponent::GetHandleRect(int handle, CView* view) const {
-    return GetPointRect(Qarn::cast(GetHandle(handle, 1)), view);
+    const int opposite = (physical + 4) % 8;
+    return GetFrameHandle(QarnHandleId(opposite == 0 ? 8 : opposite));
 }
 
 // Anchors.
 
 PointF CQarnComponent::GetAnchorPoint(int anchor) const {
-    static constexpr int kHandleOfAnchor[] = {0, 2, 4, 6, 8};
-    PointF p = GetFrameHandle(anchor >= 1 && anchor <= 4 ? kHandleOfAnchor[anchor] : 0);
+    static constexpr QarnHandleId kHandleOfAnchor[] = {QarnHandleId::None, QarnHandleId::Top,
+                                                       QarnHandleId::Right, QarnHandleId::Bottom,
+                                                       QarnHandleId::Left};
+    PointF p =
+        GetFrameHandle(anchor >= 1 && anchor <= 4 ? kHandleOfAnchor[anchor] : QarnHandleId::None);
     TransformPoints(&p, 1);
     return p;
 }

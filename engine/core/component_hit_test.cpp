@@ -1,11 +1,13 @@
 // Hit tests, regions and bounds of a component.
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 
 #include "core/component.h"
 #include "core/conversions.h"
 #include "core/label_facet.h"
 #include "core/layer.h"
+#include "core/outline_distance.h"
 #include "core/rect_geometry.h"
 #include "core/shadow_facet.h"
 #include "platform/graphics_path.h"
@@ -24,6 +26,11 @@ CRect Covering(const RectF& r) {
                  Qarn::TruncateToInt(std::ceil(r.Y + r.Height)));
 }
 
+// Curves are flattened finely enough that the tolerance, however small, keeps its meaning.
+float HitFlatness(float tolerance) {
+    return std::clamp(tolerance / 16.0f, 0.001f, 0.25f);
+}
+
 RectF ToRectF(const CRect& r) {
     return RectF(float(r.left), float(r.top), float(r.Width()), float(r.Height()));
 }
@@ -40,7 +47,7 @@ RectF TransformedBounds(const RectF& r, const Matrix& m) {
 
 int CQarnComponent::HitTestHandle(CPoint point) const {
     for (int handle = 1; handle <= 8; ++handle) {
-        PointF p = GetFrameHandle(handle);
+        PointF p = GetFrameHandle(QarnHandleId(handle));
         TransformPoints(&p, 1);
         if (Qarn::cast(p) == point) {
             return handle;
@@ -49,12 +56,16 @@ int CQarnComponent::HitTestHandle(CPoint point) const {
     return 0;
 }
 
-int CQarnComponent::HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) {
+bool CQarnComponent::IsHittableOn(const CQarnCanvas* canvas) const {
     // Only what shows on the page asked about can be hit.
     if (canvas != nullptr && (m_pLayer == nullptr || m_pLayer->GetCanvas() != canvas)) {
-        return 0;
+        return false;
     }
-    if (m_pLayer != nullptr && !m_pLayer->IsVisible(-1)) {
+    return m_pLayer == nullptr || m_pLayer->IsVisible(-1);
+}
+
+int CQarnComponent::HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) {
+    if (!IsHittableOn(canvas)) {
         return 0;
     }
     if (handles == 0) {
@@ -64,12 +75,49 @@ int CQarnComponent::HitTest(CPoint point, CView* view, int handles, CQarnCanvas*
         frame.NormalizeRect();
         return frame.PtInRect(Qarn::cast(p)) ? 1 : 0;
     }
-    for (int handle = GetHandleCount(); handle >= 1; --handle) {
-        if (GetHandleRect(handle, view).PtInRect(point)) {
-            return handle;
+    const std::vector<CQarnHandle> shown = GetShownHandles();
+    const std::vector<const CQarnHandle*> order = Qarn::HandleDrawOrder(shown);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if ((*it)->number != 0 && GetPointRect(Qarn::cast((*it)->shown), view).PtInRect(point)) {
+            return (*it)->number;
         }
     }
     return 0;
+}
+
+bool CQarnComponent::HitTest(PointF point, float tolerance, CQarnCanvas* canvas) {
+    // A negative or undefined tolerance, or an undefined point, hits nothing.
+    if (!std::isfinite(point.X) || !std::isfinite(point.Y) || !(tolerance >= 0.0f) ||
+        !std::isfinite(tolerance)) {
+        return false;
+    }
+    return IsHittableOn(canvas) && HitTestShape(point, tolerance);
+}
+
+bool CQarnComponent::HitTestShape(PointF point, float tolerance) {
+    if (m_pPath == nullptr) {
+        ResetPath();
+    }
+    GraphicsPath outline;
+    // A component that draws no outline is hit anywhere in its frame.
+    bool interior = true;
+    if (m_pPath != nullptr && !m_pPath->IsEmpty()) {
+        outline = *m_pPath;
+        interior = GetFill() || (GetDrawText() && GetTextFacet() != nullptr);
+    } else {
+        RectF frame = GetRectF();
+        Qarn::NormalizeRectF(frame);
+        outline.AddRectangle(frame);
+    }
+    outline.SetFillMode(GetFillWinding() ? FillModeWinding : FillModeAlternate);
+    Matrix m;
+    GetTransformMatrix(m);
+    outline.Transform(&m);
+    if (interior && outline.IsVisible(point)) {
+        return true;
+    }
+    const double reach = double(tolerance) + (GetDrawLine() ? GetLineWidth() / 2.0 : 0.0);
+    return Qarn::DistanceToOutline(outline, point, HitFlatness(tolerance)) <= reach;
 }
 
 int CQarnComponent::Intersects(CRect rect, POINT from, POINT to) const {

@@ -1,5 +1,4 @@
 #include "shapes/arc_pie.h"
-#include "core/tracker_marks.h"
 
 #include <cmath>
 #include <utility>
@@ -10,12 +9,8 @@
 #include "core/rect_geometry.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
-#include "platform/dc.h"
-#include "platform/graphics.h"
 #include "platform/graphics_path.h"
-#include "platform/pen.h"
 #include "platform/pen_alignment.h"
-#include "platform/solid_brush.h"
 #include "properties/arrow_property.h"
 #include "properties/pen_property.h"
 #include "properties/property_kinds.h"
@@ -148,36 +143,14 @@ int CQarnArcPie::LabelHandle() const {
     return GetLabelFacet() != nullptr ? kSecondEndHandle + 1 : 0;
 }
 
-int CQarnArcPie::GetHandleCount() const {
-    return LabelHandle() != 0 ? LabelHandle() : kSecondEndHandle;
-}
-
-PointF CQarnArcPie::GetHandle(int handle, int transformed) const {
-    PointF p;
-    if (handle == kFirstEndHandle) {
-        p = m_ptFirst;
-    } else if (handle == kSecondEndHandle) {
-        p = m_ptSecond;
-    } else if (handle >= 1 && handle <= 8) {
-        p = GetFrameHandle(handle);
-    } else {
-        // The label handle (and any other number) is not transformed.
-        return CQarnComponent::GetHandle(GetSizingHandleCount() + 1, 0);
+void CQarnArcPie::GetHandles(std::vector<CQarnHandle>& handles) const {
+    // The frame keeps all eight handles whatever can be sized: the ends make the piece.
+    for (int id = 1; id <= 8; ++id) {
+        handles.push_back(CQarnHandle::Sizing(QarnHandleId(id), GetFrameHandle(QarnHandleId(id))));
     }
-    if (transformed != 0) {
-        TransformPoints(&p, 1);
-    }
-    return p;
-}
-
-Qt::CursorShape CQarnArcPie::GetHandleCursor(int handle) const {
-    if (handle == kFirstEndHandle || handle == kSecondEndHandle) {
-        return Qt::CrossCursor;
-    }
-    if (handle >= 1 && handle <= 8) {
-        return CQarnComponent::GetHandleCursor(handle);
-    }
-    return Qt::SizeAllCursor;
+    handles.push_back(CQarnHandle::ArcEnd(m_ptFirst));
+    handles.push_back(CQarnHandle::ArcEnd(m_ptSecond));
+    AddLabelHandle(handles);
 }
 
 int CQarnArcPie::HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) {
@@ -225,27 +198,4 @@ int CQarnArcPie::GetAnchorDirection(int anchor) const {
         direction = direction == 8 ? 1 : direction * 2;
     }
     return direction;
-}
-
-void CQarnArcPie::DrawTracker(CDC* dc, TrackerState state, float scale) {
-    if (dc == nullptr || dc->GetPainter() == nullptr ||
-        (state != TrackerSelected && state != TrackerActive)) {
-        return;
-    }
-    Graphics graphics(dc);
-    graphics.SetSmoothingMode(SmoothingModeHighSpeed);
-    Pen outline(Color(Color::Black), scale);
-    SolidBrush fill(Color(state == TrackerSelected ? 0xFF00FF00u : 0xFF0000FFu));
-    const float half = 3.0f * scale;
-    for (int handle = 1; handle <= 8; ++handle) {
-        Qarn::DrawTrackerSquare(graphics, GetHandle(handle, 1), half, fill, outline);
-    }
-    // The ends and the label are yellow diamonds.
-    const float d = 4.0f * scale;
-    auto diamond = [&](const PointF& p) { Qarn::DrawTrackerDiamond(graphics, p, d, outline); };
-    diamond(GetHandle(kFirstEndHandle, 1));
-    diamond(GetHandle(kSecondEndHandle, 1));
-    if (LabelHandle() != 0) {
-        diamond(GetHandle(LabelHandle(), 0));
-    }
 }

@@ -22,14 +22,10 @@ public:
     void Copy(const CQarnArcPie* source);
     CQarnComponent* Clone(CQarnLayer* layer) override;
     BOOL CreateElements(RectF* rect) override;
-    void DrawTracker(CDC* dc, TrackerState state, float scale) override;
-    // The eight frame handles and the two ends, then the label.
-    int GetHandleCount() const override;
-    PointF GetHandle(int handle, int transformed) const override;
-    Qt::CursorShape GetHandleCursor(int handle) const override;
     // handles 0: whether the point lies on the drawn piece (its stroke, and its inside when
     // filled or closed); otherwise the handle hit.
     int HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) override;
+    using CQarnComponent::HitTest;
     int MoveTo(const RectF& rect, MoveFlags flags) override;
     // An end moves along the ellipse (refused within 1 degree of the other end); a frame
     // handle sizes the frame and the ellipse with it.
@@ -49,6 +45,8 @@ public:
     void SetGeometry(const RectF& ellipse, const PointF& first, const PointF& second);
 
 protected:
+    // The eight frame handles and the two ends, then the label.
+    void GetHandles(std::vector<CQarnHandle>& handles) const override;
     // The label's handle number, 0 without a label.
     int LabelHandle() const;
     // Whether the piece drawn in that frame runs from the second end to the first.

@@ -163,6 +163,15 @@ int CQarnGroup::Intersects(const CRect& rect, CView* view) {
     return 0;
 }
 
+bool CQarnGroup::HitTestShape(PointF point, float tolerance) {
+    for (CQarnComponent* member : m_Members) {
+        if (member != nullptr && member->HitTest(point, tolerance, nullptr)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CQarnGroup::Invalidate(CView* view, bool erase) {
     CQarnComponent::Invalidate(view, erase);
     for (CQarnComponent* c : m_Members) {

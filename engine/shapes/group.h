@@ -55,6 +55,10 @@ public:
     // layer's position in the canvas (1-based).
     void Serialize(CArchive& ar) override;
 
+protected:
+    // A group shows nothing of its own: it is hit where one of its members is.
+    bool HitTestShape(PointF point, float tolerance) override;
+
 private:
     // Sizes each member (nested ones included) by the scaling m of the group frame.
     void ScaleMembers(const Matrix& m, MoveFlags flags);

@@ -1,21 +1,19 @@
 #include "shapes/point.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/clone_as.h"
 #include "core/element.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
-#include "platform/dc.h"
-#include "platform/graphics.h"
 #include "platform/graphics_path.h"
-#include "platform/solid_brush.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnPoint, CQarnComponent, 0)
 
 namespace {
 
 constexpr float kHalfSize = 3.0f;
-// The tracker's dot, across.
-constexpr float kTrackerDot = 7.0f;
 
 }  // namespace
 
@@ -99,16 +97,16 @@ BOOL CQarnPoint::CreateElements(RectF* rect) {
     return TRUE;
 }
 
-PointF CQarnPoint::GetHandle(int, int transformed) const {
-    PointF p = GetCenterPointF();
-    if (transformed != 0) {
-        TransformPoints(&p, 1);
-    }
-    return p;
+void CQarnPoint::GetHandles(std::vector<CQarnHandle>& handles) const {
+    handles.push_back(CQarnHandle::Marker(GetCenterPointF()));
 }
 
-Qt::CursorShape CQarnPoint::GetHandleCursor(int) const {
-    return Qt::SizeAllCursor;
+bool CQarnPoint::HitTestShape(PointF point, float tolerance) {
+    PointF centre = GetCenterPointF();
+    TransformPoints(&centre, 1);
+    const double reach = double(tolerance) + std::max(0.0f, m_fMarkerRadius) +
+                         (GetDrawLine() ? GetLineWidth() / 2.0 : 0.0);
+    return std::hypot(double(point.X) - centre.X, double(point.Y) - centre.Y) <= reach;
 }
 
 int CQarnPoint::MoveHandleTo(int, PointF point, MoveFlags) {
@@ -124,17 +122,4 @@ PointF CQarnPoint::GetAnchorPoint(int) const {
     PointF p = GetCenterPointF();
     TransformPoints(&p, 1);
     return p;
-}
-
-void CQarnPoint::DrawTracker(CDC* dc, TrackerState state, float scale) {
-    if (dc == nullptr || dc->GetPainter() == nullptr ||
-        (state != TrackerSelected && state != TrackerActive)) {
-        return;
-    }
-    Graphics graphics(dc);
-    graphics.SetSmoothingMode(SmoothingModeAntiAlias);
-    SolidBrush dot(Color(state == TrackerSelected ? 0xC800FF00u : 0xC80000FFu));
-    const PointF p = GetHandle(0, 1);
-    const float d = kTrackerDot * scale;
-    graphics.FillEllipse(&dot, RectF(p.X - d / 2, p.Y - d / 2, d, d));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A point marker: a small symbol centred on a document position. It moves but is never sized,
-// rotated or flipped; its one handle is its centre.
+// rotated or flipped, and has no handles: dragging it anywhere moves its centre.
 
 #include "core/component.h"
 
@@ -27,11 +27,6 @@ public:
     void Copy(const CQarnPoint* source);
     CQarnComponent* Clone(CQarnLayer* layer) override;
     BOOL CreateElements(RectF* rect) override;
-    void DrawTracker(CDC* dc, TrackerState state, float scale) override;
-    int GetHandleCount() const override { return 0; }
-    // The centre, whatever the number.
-    PointF GetHandle(int handle, int transformed) const override;
-    Qt::CursorShape GetHandleCursor(int handle) const override;
     // Centres the point on the position, whatever the handle.
     int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     PointF GetAnchorPoint(int anchor) const override;
@@ -40,6 +35,13 @@ public:
     void SetMarkerStyle(BYTE style) { m_nMarkerStyle = style; }
     float GetMarkerRadius() const { return m_fMarkerRadius; }
     void SetMarkerRadius(float radius) { m_fMarkerRadius = radius; }
+
+protected:
+    // No handles: a selected point shows a dot on its centre, and every handle number
+    // answers the centre with the move cursor.
+    void GetHandles(std::vector<CQarnHandle>& handles) const override;
+    // Within the tolerance of the marker (its radius and half the pen) around the centre.
+    bool HitTestShape(PointF point, float tolerance) override;
 
 private:
     void FixGeometry();

@@ -113,12 +113,12 @@ public:
     int MoveTo(const RectF& rect, MoveFlags flags) override;
     int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     void Shift(float dx, float dy) override;
-    int GetHandleCount() const override;
-    PointF GetHandle(int handle, int transformed) const override;
-    Qt::CursorShape GetHandleCursor(int handle) const override;
+    // As the base; for a two-point line a hit on the label (handle 3) is reported as 5.
     int HitTest(CPoint point, CView* view, int handles, CQarnCanvas* canvas) override;
+    using CQarnComponent::HitTest;
     int Intersects(const CRect& rect, CView* view) override;
     using CQarnComponent::Intersects;
+    // Point editing marks every point; otherwise the handles are drawn.
     void DrawTracker(CDC* dc, TrackerState state, float scale) override;
     int GetAnchorCount() const override { return m_nPointCount; }
     PointF GetAnchorPoint(int anchor) const override;
@@ -128,6 +128,9 @@ public:
     HRESULT SetPropValue(const CVariant& value, UINT id) override;
 
 protected:
+    // A two-point line has its two ends (and the label) as handles; any other poly the
+    // frame's.
+    void GetHandles(std::vector<CQarnHandle>& handles) const override;
     // The label handle of a two-point line: 3, or 5 as the hit test reports it.
     bool IsLineLabelHandle(int handle) const;
     // The frame of exactly two points: from point 1 to point 2, not normalised.

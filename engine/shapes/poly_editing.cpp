@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "core/conversions.h"
-#include "core/label_facet.h"
 #include "core/layer.h"
 #include "core/property_ids.h"
 #include "core/rect_geometry.h"
@@ -134,36 +133,14 @@ bool CQarnPoly::IsLineLabelHandle(int handle) const {
     return GetPointCount() == 2 && GetLabelFacet() != nullptr && (handle == 3 || handle == 5);
 }
 
-int CQarnPoly::GetHandleCount() const {
-    if (GetParentGroup() != nullptr) {
-        return 0;
-    }
-    if (GetPointCount() == 2) {
-        return GetLabelFacet() != nullptr ? 3 : 2;
-    }
-    return CQarnComponent::GetHandleCount();
-}
-
-PointF CQarnPoly::GetHandle(int handle, int transformed) const {
+void CQarnPoly::GetHandles(std::vector<CQarnHandle>& handles) const {
     if (GetPointCount() != 2) {
-        return CQarnComponent::GetHandle(handle, transformed);
+        CQarnComponent::GetHandles(handles);
+        return;
     }
-    if (handle == 1 || handle == 2) {
-        return GetPoint(handle, transformed);
-    }
-    CQarnLabelFacet* label = GetLabelFacet();
-    PointF p = label != nullptr ? label->GetCenterPointF() : GetCenterPointF();
-    if (transformed != 0) {
-        TransformPoints(&p, 1);
-    }
-    return p;
-}
-
-Qt::CursorShape CQarnPoly::GetHandleCursor(int handle) const {
-    if (GetPointCount() == 2) {
-        return Qt::CrossCursor;
-    }
-    return CQarnComponent::GetHandleCursor(handle);
+    handles.push_back(CQarnHandle::LineEnd(GetPoint(1, 0)));
+    handles.push_back(CQarnHandle::LineEnd(GetPoint(2, 0)));
+    AddLabelHandle(handles);
 }
 
 // Hit tests.
@@ -274,34 +251,20 @@ int CQarnPoly::GetAnchorDirection(int anchor) const {
 // Tracker.
 
 void CQarnPoly::DrawTracker(CDC* dc, TrackerState state, float scale) {
-    if (dc == nullptr || dc->GetPainter() == nullptr) {
-        return;
-    }
-    if (state == TrackerEditing) {
-        Graphics graphics(dc);
-        graphics.SetSmoothingMode(SmoothingModeHighSpeed);
-        SolidBrush black{Color(Color::Black)};
-        Pen white(Color(Color::White), 1.0f);
-        const float half = 2.0f * scale;
-        for (int i = 1; i <= GetPointCount(); ++i) {
-            Qarn::DrawTrackerSquare(graphics, GetPoint(i, 1), half, black, white);
-        }
-        return;
-    }
-    if (GetPointCount() != 2) {
+    if (state != TrackerEditing) {
         CQarnComponent::DrawTracker(dc, state, scale);
         return;
     }
-    if (state != TrackerSelected && state != TrackerActive) {
+    if (dc == nullptr || dc->GetPainter() == nullptr) {
         return;
     }
     Graphics graphics(dc);
     graphics.SetSmoothingMode(SmoothingModeHighSpeed);
-    Pen outline(Color(Color::Black), scale);
-    SolidBrush fill(Color(state == TrackerSelected ? 0xFF00FF00u : 0xFF0000FFu));
-    const float half = 3.0f * scale;
-    for (int end = 1; end <= 2; ++end) {
-        Qarn::DrawTrackerSquare(graphics, GetPoint(end, 1), half, fill, outline);
+    SolidBrush black{Color(Color::Black)};
+    Pen white(Color(Color::White), 1.0f);
+    const float half = 2.0f * scale;
+    for (int i = 1; i <= GetPointCount(); ++i) {
+        Qarn::DrawTrackerSquare(graphics, GetPoint(i, 1), half, black, white);
     }
 }
 

@@ -1,5 +1,4 @@
 #include "shapes/rect.h"
-#include "core/tracker_marks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,11 +8,7 @@
 #include "core/rect_geometry.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
-#include "platform/dc.h"
-#include "platform/graphics.h"
 #include "platform/graphics_path.h"
-#include "platform/pen.h"
-#include "platform/solid_brush.h"
 #include "shapes/shape_ids.h"
 #include "shapes/shape_registry.h"
 
@@ -114,41 +109,40 @@ BOOL CQarnRect::CreateElements(RectF* rect) {
     return TRUE;
 }
 
-int CQarnRect::CornerHandle() const {
-    if (!IsRoundRect() || GetParentGroup() != nullptr) {
-        return 0;
-    }
-    return CQarnComponent::GetHandleCount() + 1;
-}
-
-int CQarnRect::GetHandleCount() const {
-    if (GetParentGroup() != nullptr) {
-        return 0;
-    }
-    const int corner = CornerHandle();
-    return corner != 0 ? corner : CQarnComponent::GetHandleCount();
-}
-
-PointF CQarnRect::GetHandle(int handle, int transformed) const {
-    const int corner = CornerHandle();
-    if (corner == 0 || handle != corner) {
-        return CQarnComponent::GetHandle(handle, transformed);
+void CQarnRect::GetHandles(std::vector<CQarnHandle>& handles) const {
+    CQarnComponent::GetHandles(handles);
+    if (!IsRoundRect()) {
+        return;
     }
     RectF r = GetRectF();
     Qarn::NormalizeRectF(r);
-    PointF p(r.X + r.Width - m_fCornerWidth / 2, r.Y + r.Height - m_fCornerHeight / 2);
-    if (transformed != 0) {
-        TransformPoints(&p, 1);
-    }
-    return p;
+    const PointF corner(r.X + r.Width - m_fCornerWidth / 2, r.Y + r.Height - m_fCornerHeight / 2);
+    // Between the centre and one unit inside the bottom-right corner of the frame in whole
+    // units; on a frame too small for both, the centre wins.
+    CRect frame = GetRect();
+    frame.NormalizeRect();
+    const float cx = float(frame.left + frame.right) / 2;
+    const float cy = float(frame.top + frame.bottom) / 2;
+    const RectF area(cx, cy, std::max(0.0f, float(frame.right - 1) - cx),
+                     std::max(0.0f, float(frame.bottom - 1) - cy));
+    handles.push_back(CQarnHandle::Adjust(corner, CQarnHandleConstraint::Within(area)));
 }
 
-Qt::CursorShape CQarnRect::GetHandleCursor(int handle) const {
-    const int corner = CornerHandle();
-    if (corner != 0 && handle == corner) {
-        return Qt::CrossCursor;
+bool CQarnRect::SetAdjustParameter(int, const PointF& framePoint) {
+    CRect frame = GetRect();
+    frame.NormalizeRect();
+    m_fCornerWidth = 2 * (float(frame.right) - framePoint.X);
+    m_fCornerHeight = 2 * (float(frame.bottom) - framePoint.Y);
+    return true;
+}
+
+int CQarnRect::CornerHandle() const {
+    for (const CQarnHandle& h : GetShownHandles()) {
+        if (h.kind == QarnHandleKind::Adjust) {
+            return h.number;
+        }
     }
-    return CQarnComponent::GetHandleCursor(handle);
+    return 0;
 }
 
 void CQarnRect::SetHandle(int handle, PointF point) {
@@ -164,43 +158,17 @@ void CQarnRect::SetHandle(int handle, PointF point) {
 
 int CQarnRect::MoveHandleTo(int handle, PointF point, MoveFlags flags) {
     const int corner = CornerHandle();
-    if (corner == 0 || handle != corner) {
-        const int moved = CQarnComponent::MoveHandleTo(handle, point, flags);
-        if (moved != 0 && IsRoundRect() && !IsLabelHandle(handle)) {
-            const RectF r = GetRectF();
-            m_fCornerWidth = std::min(m_fCornerWidth, std::fabs(r.Width) / 2);
-            m_fCornerHeight = std::min(m_fCornerHeight, std::fabs(r.Height) / 2);
-            ResetPath();
-        }
-        return moved;
+    if (corner != 0 && handle == corner) {
+        return MoveAdjustHandleTo(handle, point, flags);
     }
-    AntiTransformPoints(&point, 1);
-    CRect frame = GetRect();
-    frame.NormalizeRect();
-    // Between the centre and one unit inside the bottom-right corner; on a frame too small
-    // for both, the centre wins.
-    const float right = float(frame.right);
-    const float bottom = float(frame.bottom);
-    const float x = std::max(float(frame.left + frame.right) / 2, std::min(point.X, right - 1));
-    const float y = std::max(float(frame.top + frame.bottom) / 2, std::min(point.Y, bottom - 1));
-    m_fCornerWidth = 2 * (right - x);
-    m_fCornerHeight = 2 * (bottom - y);
-    ResetPath();
-    HonourMoveFlags(flags);
-    return 1;
-}
-
-void CQarnRect::DrawTracker(CDC* dc, TrackerState state, float scale) {
-    CQarnComponent::DrawTracker(dc, state, scale);
-    const int corner = CornerHandle();
-    if (corner == 0 || dc == nullptr || dc->GetPainter() == nullptr ||
-        (state != TrackerSelected && state != TrackerActive)) {
-        return;
+    const int moved = CQarnComponent::MoveHandleTo(handle, point, flags);
+    if (moved != 0 && IsRoundRect() && !IsLabelHandle(handle)) {
+        const RectF r = GetRectF();
+        m_fCornerWidth = std::min(m_fCornerWidth, std::fabs(r.Width) / 2);
+        m_fCornerHeight = std::min(m_fCornerHeight, std::fabs(r.Height) / 2);
+        ResetPath();
     }
-    Graphics graphics(dc);
-    graphics.SetSmoothingMode(SmoothingModeHighSpeed);
-    Pen outline(Color(Color::Black), scale);
-    Qarn::DrawTrackerDiamond(graphics, GetHandle(corner, 1), 4.0f * scale, outline);
+    return moved;
 }
 
 QString CQarnRect::GetName() {

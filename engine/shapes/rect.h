@@ -18,11 +18,8 @@ public:
     void Copy(const CQarnRect* source);
     CQarnComponent* Clone(CQarnLayer* layer) override;
     BOOL CreateElements(RectF* rect) override;
-    void DrawTracker(CDC* dc, TrackerState state, float scale) override;
-    // None inside a group; the rounded rectangle adds its corner handle as the last one.
-    int GetHandleCount() const override;
-    PointF GetHandle(int handle, int transformed) const override;
-    Qt::CursorShape GetHandleCursor(int handle) const override;
+    // The corner handle keeps between the frame's centre and one unit inside its
+    // bottom-right corner; other handles size the frame, which limits the corner.
     int MoveHandleTo(int handle, PointF point, MoveFlags flags) override;
     // Sets the corner from an untransformed corner-handle position; other handles are ignored.
     void SetHandle(int handle, PointF point);
@@ -34,6 +31,11 @@ public:
     float GetCornerWidth() const { return m_fCornerWidth; }
     float GetCornerHeight() const { return m_fCornerHeight; }
     void SetCornerSize(float width, float height);
+
+protected:
+    // The rounded rectangle adds its corner handle after the frame's and the label's.
+    void GetHandles(std::vector<CQarnHandle>& handles) const override;
+    bool SetAdjustParameter(int parameter, const PointF& framePoint) override;
 
 private:
     // The number of the corner handle (the last), 0 when there is none.

@@ -205,6 +205,12 @@ public:
     }
 };
 
+// Three screen pixels in document units (1/100 inch) at a zoom on a 96-dpi screen: the
+// tolerance a view gives the zoom-aware hit tests.
+inline float ThreePixels(float zoom) {
+    return 3.0f * 100.0f / (96.0f * zoom);
+}
+
 inline QImage WhiteCanvas(int w = 200, int h = 200) {
     QImage image(w, h, QImage::Format_ARGB32);
     image.fill(0xFFFFFFFF);
