@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 SAMPLE ?= examples/sample.met
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test bench fuzz format tidy clean
 
 all: build
 
@@ -50,6 +50,10 @@ fuzz: deps
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# The checks of .clang-tidy over every source of the engine and the programs (slow: minutes).
+tidy: build
+	run-clang-tidy -quiet -p $(BUILD_DIR) -j $(JOBS) '/(engine|app|symbol-editor|setup)/.*\.cpp$$'
 
 clean:
 	rm -rf $(BUILD_DIR) $(BUILD_DIR)-bench $(BUILD_DIR)-fuzz

@@ -165,9 +165,10 @@ void CQarnConnection::OnChangeComponent(int change, const RectF& oldRect, const 
     connector->ResetPath();
     connector->RecalcBounds(0);
 
-    if (change == kChangeFlipped || change == kChangeRedrawn) {
-        connector->Invalidate(nullptr, false);
-    } else if (Qarn::GetVizEffect() == 1) {
+    // With the edit effect the views show the connector's outline while it follows, except
+    // after a flip or a redraw, which repaint it whole.
+    const bool whole = change == kChangeFlipped || change == kChangeRedrawn;
+    if (!whole && Qarn::GetVizEffect() == 1) {
         connector->RequestOutline();
     } else {
         connector->Invalidate(nullptr, false);

@@ -162,7 +162,9 @@ BOOL CQarnConnector::CreateElements(RectF* rect) {
     if (GetPointCount() < 2) {
         return FALSE;
     }
-    CQarnComponent::CreateElements(rect);
+    // One empty element of the component, not the poly's: the route is drawn below, not the
+    // stored points.
+    CQarnComponent::CreateElements(rect);  // NOLINT(bugprone-parent-virtual-call)
     GraphicsPath* path = GetElement(0)->GetPath();
     const std::vector<PointF> points = RoutePoints();
     if (m_nConnectorType == TypeRoundCorner) {

@@ -264,6 +264,7 @@ public:
     // Deletes the component.
     virtual void Remove();
     virtual bool Simplify() { return true; }
+    // Remembers where it is before an edit (the lower-case "last" is the system's spelling).
     virtual void RecordlastPosition();
     virtual void OnOpen(CView* view) { (void)view; }
     CQarnEffectCache* GetEffectCache() const { return m_pEffectCache.get(); }

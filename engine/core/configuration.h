@@ -20,6 +20,7 @@ int GetSmoothingMode();
 void SetSmoothingMode(int mode);
 int GetGamma();
 void SetGamma(int gamma);
+// "Afer" is the system's own spelling of these two names; callers know them by it.
 bool CanUndoAferSaving();
 void SetUndoAferSaving(bool canUndo);
 int GetSVGCompatibility();

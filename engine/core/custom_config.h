@@ -37,6 +37,7 @@ public:
     void SetGamma(int gamma) { m_nGammaCorrection = gamma; }
     // The stored value "Clear undo information after saving" says whether a save clears the
     // undo history; undo after saving is possible exactly when it is 0.
+    // The system's spelling ("Afer").
     bool CanUndoAferSaving() const { return m_nClearUndoAfterSaving == 0; }
     void SetUndoAferSaving(bool canUndo) { m_nClearUndoAfterSaving = canUndo ? 0 : 1; }
     int GetSVGCompatibility() const { return m_nSVGCompatibility; }

@@ -25,6 +25,8 @@ const UINT QRN_PAGESIZECHANGE = Register("QARN_PAGESIZE_CHANGE");
 const UINT QRN_PAGECHANGE = Register("QARN_PAGE_CHANGE");
 const UINT QRN_PAGEADDED = Register("QARN_PAGE_ADDED");
 const UINT QRN_PAGEREMOVED = Register("QARN_PAGE_REMOVED");
+// The registered strings are the system's own, misspellings included ("FOCUSEOBJECT",
+// "SELCANCLE"): other programs register the same names.
 const UINT QRN_UPDATE_FOCUS = Register("QARN_FOCUSEOBJECT_CHANGE");
 const UINT QRN_RULERPOINT = Register("QARN_RULERDLG_POINT_CHANGE");
 const UINT QRN_MOUSEMOVE = Register("QARN_MOUSEMOVE");

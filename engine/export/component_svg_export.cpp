@@ -146,7 +146,8 @@ void ComponentSvgWriter::Markers(CQarnArrowProperty* arrow) {
     }
 }
 
-// A picture fill is painted by its filter inside the element's outline.
+// A picture fill is painted by its filter inside the element's outline. The clip ids are
+// spelled "Cilp" as in every SVG file the system has written; readers may look them up.
 void ComponentSvgWriter::TextureClip(CQarnElement& element) {
     const QString clip = QStringLiteral("_Cilp-%1_").arg(QarnSvg::AttributeFilter(c_.GetName()));
     if (context_.Definitions().Add(clip)) {

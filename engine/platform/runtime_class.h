@@ -52,7 +52,7 @@ public:                                       \
 
 #define QARN_IMPLEMENT_SERIAL(Class, Base, schema)                                \
     CObject* Class::CreateObject() {                                              \
-        return new Class;                                                         \
+        return new Class; /* NOLINT(bugprone-macro-parentheses): a type name */   \
     }                                                                             \
     const CRuntimeClass Class::class##Class(#Class, schema, &Class::CreateObject, \
                                             &Base::class##Base);                  \

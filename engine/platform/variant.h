@@ -65,12 +65,14 @@ public:
     static bool CanHold(VARTYPE vt);
 
     // The value of a variant of that kind (0 or empty for another kind).
-    std::int16_t GetI2() const { return vt_ == VT_I2 ? std::int16_t(integer_) : 0; }
+    std::int16_t GetI2() const { return vt_ == VT_I2 ? std::int16_t(integer_) : std::int16_t(0); }
     std::int32_t GetI4() const { return vt_ == VT_I4 ? std::int32_t(integer_) : 0; }
     float GetR4() const { return vt_ == VT_R4 ? float(real_) : 0.0f; }
     double GetR8() const { return vt_ == VT_R8 ? real_ : 0.0; }
     DATE GetDate() const { return vt_ == VT_DATE ? real_ : 0.0; }
-    VARIANT_BOOL GetBool() const { return vt_ == VT_BOOL ? VARIANT_BOOL(integer_) : 0; }
+    VARIANT_BOOL GetBool() const {
+        return vt_ == VT_BOOL ? VARIANT_BOOL(integer_) : VARIANT_BOOL(0);
+    }
     BYTE GetUI1() const { return vt_ == VT_UI1 ? BYTE(integer_) : 0; }
     QString GetBSTR() const { return vt_ == VT_BSTR ? text_ : QString(); }
 
