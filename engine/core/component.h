@@ -222,7 +222,7 @@ public:
     virtual void SetEndArrow(ArrowType type);
     // Text forwarders: empty text, colour 0 and an "Arial" 12 pt format without a text.
     QString GetText() const;
-    void SetText(const QString& text);
+    void SetText(const QString& value);
     // A colour reference (red in the low byte).
     virtual COLORREF GetTextColor() const;
     virtual void SetTextColor(const Color& color);
@@ -393,8 +393,8 @@ public:
     int PointOnLine(CPoint point, POINT from, POINT to) const;
     // Whether the tight bounds lie inside the rectangle.
     virtual int InRect(const CRect& rect);
-    virtual int InRegion(const CRgn& region);
-    virtual int Intersects(CRgn& region);
+    virtual int InRegion(const CRgn& area);
+    virtual int Intersects(CRgn& area);
     virtual int Intersects(const CRect& rect, CView* view);
     virtual int OverlapRect(const CRect& rect);
     // The area the component covers as shown: its interior when filled or closed, and its

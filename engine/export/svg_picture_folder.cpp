@@ -66,7 +66,7 @@ QString CSvgPictureFolder::CopyIntoFolder(const QString& path) const {
     const QString suffix =
         source.suffix().isEmpty() ? QString() : QLatin1Char('.') + source.suffix();
     for (int n = 1; n < 1000; ++n) {
-        const QString name =
+        QString name =
             n == 1 ? source.fileName() : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(suffix);
         const QString target = folder.filePath(name);
         if (QFileInfo::exists(target)) {

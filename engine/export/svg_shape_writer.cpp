@@ -106,7 +106,7 @@ QString CSvgShapeWriter::PathData(const GraphicsPath* path) const {
 QString CSvgShapeWriter::SVG_PathToString(const CQarnComponent& component, const GraphicsPath* path,
                                           int tryShape) const {
     if (tryShape) {
-        const QString shape = SVG_ShapeToString(component, path);
+        QString shape = SVG_ShapeToString(component, path);
         if (!shape.isEmpty()) {
             return shape;
         }

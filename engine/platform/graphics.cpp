@@ -490,8 +490,7 @@ BOOL Graphics::IsVisible(const PointF& point) const {
 }
 
 Status Graphics::SetSmoothingMode(SmoothingMode mode) {
-    if (mode == SmoothingModeInvalid || mode < SmoothingModeDefault ||
-        mode > SmoothingModeAntiAlias8x8) {
+    if (mode < SmoothingModeDefault || mode > SmoothingModeAntiAlias8x8) {
         return Result(InvalidParameter);
     }
     smoothing_ = mode;

@@ -79,7 +79,7 @@ QString FormatDate(DATE value) {
                              .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
                              .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
                              .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    const QString day = date.toString(QStringLiteral("yyyy-MM-dd"));
+    QString day = date.toString(QStringLiteral("yyyy-MM-dd"));
     if (seconds == 0) {
         return day;
     }

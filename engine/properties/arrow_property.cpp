@@ -4,12 +4,7 @@
 
 QARN_IMPLEMENT_SERIAL(CQarnArrowProperty, CQarnProperty, 0)
 
-CQarnArrowProperty::CQarnArrowProperty(const CQarnArrowProperty& other)
-    : CQarnProperty(other),
-      startSize_(other.startSize_),
-      endSize_(other.endSize_),
-      startArrow_(other.startArrow_),
-      endArrow_(other.endArrow_) {}
+CQarnArrowProperty::CQarnArrowProperty(const CQarnArrowProperty& other) = default;
 
 CQarnProperty* CQarnArrowProperty::Clone() const {
     auto* clone = new CQarnArrowProperty(GetId());

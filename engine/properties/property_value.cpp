@@ -10,8 +10,7 @@ CQarnPropertyValue::CQarnPropertyValue(unsigned int kind, const QString& name,
                                        const CVariant& value)
     : CQarnProperty(kind), name_(name), value_(value) {}
 
-CQarnPropertyValue::CQarnPropertyValue(const CQarnPropertyValue& other)
-    : CQarnProperty(other), name_(other.name_), value_(other.value_) {}
+CQarnPropertyValue::CQarnPropertyValue(const CQarnPropertyValue& other) = default;
 
 CQarnProperty* CQarnPropertyValue::Clone() const {
     return new CQarnPropertyValue(*this);

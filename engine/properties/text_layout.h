@@ -42,14 +42,14 @@ public:
     int GetLineCount() const;
     // The lines that show: all of them with the no-clip flag.
     int GetShownLineCount() const;
-    // The characters of a line as laid out: its spaces and the line feed that ends it included.
-    CQarnCharRange GetLineRange(int line) const;
+    // The characters of line `index` as laid out: its spaces and the line feed that ends it included.
+    CQarnCharRange GetLineRange(int index) const;
     // The box of the shown lines (all lines when `allLines`), padding included; an empty box
     // at the centre of the rectangle when there is no text.
     RectF GetBoundRect(bool allLines) const;
-    // The box of `length` characters of the line from `first` (a zero-width box where the
+    // The box of `length` characters of line `index` from `first` (a zero-width box where the
     // caret stands when the range is empty).
-    RectF MeasureRange(int line, int first, int length) const;
+    RectF MeasureRange(int index, int first, int length) const;
     // The shown glyphs, underlines and strike-outs as one winding outline in document units.
     QPainterPath GetOutline() const;
     // Fills the outline with the brush, clipped to the rectangle unless the no-clip flag is
@@ -60,9 +60,9 @@ private:
     // Lines run across the "flow" rectangle; for vertical text it is the rectangle turned a
     // quarter about its centre.
     RectF ToDocument(const RectF& flowBox) const;
-    // A box of the layout (in its pixels) in the flow.
-    QRectF FromLayout(const QRectF& layoutBox) const;
-    bool IsShown(int line) const;
+    // A box `r` of the layout (in its pixels) in the flow.
+    QRectF FromLayout(const QRectF& r) const;
+    bool IsShown(int index) const;
     double Padding() const;
     void MarkCutText(const QFont& font, const QTextOption& option, BYTE across, double room);
 
