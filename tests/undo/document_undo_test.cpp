@@ -6,26 +6,16 @@
 #include "core/configuration.h"
 #include "core/custom_config.h"
 #include "core/doc.h"
-#include "core/edit_view.h"
 #include "core/library_init.h"
 #include "core/notification_messages.h"
 #include "platform/compound_file.h"
 #include "shapes/rect.h"
 #include "support/stored_record.h"
 #include "undo/counting_action.h"
+#include "undo/test_view.h"
 #include "undo/undo_manager.h"
 
 namespace {
-
-// Stands in for a drawing view: it shows a document and counts selection refreshes.
-class TestView : public CQarnEditView {
-public:
-    QObject* GetMessageTarget() override { return nullptr; }
-    void OnUpdate(CView*, LPARAM, CObject*) override {}
-    void OnSelectionChanged(CQarnComponent*) override { ++selectionRefreshes; }
-
-    int selectionRefreshes = 0;
-};
 
 class DocumentUndoTest : public ::testing::Test {
 protected:

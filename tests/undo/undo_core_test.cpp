@@ -5,24 +5,16 @@
 #include <memory>
 
 #include "core/doc.h"
-#include "core/edit_view.h"
 #include "core/layer.h"
 #include "core/library_init.h"
 #include "shapes/rect.h"
 #include "undo/compound_action.h"
 #include "undo/counting_action.h"
+#include "undo/test_view.h"
 #include "undo/undo_macro_guard.h"
 #include "undo/undo_manager.h"
 
 namespace {
-
-class TestView : public CQarnEditView {
-public:
-    QObject* GetMessageTarget() override { return nullptr; }
-    void OnUpdate(CView*, LPARAM, CObject*) override {}
-    void OnSelectionChanged(CQarnComponent*) override { ++refreshes; }
-    int refreshes = 0;
-};
 
 // Takes a component out of the document and owns it while it is out.
 class TakeOutAction : public CQarnAction {
@@ -124,7 +116,7 @@ TEST_F(UndoCoreTest, ClosingTheViewAnActionWasMadeInLeavesItUndoable) {
     EXPECT_FLOAT_EQ(c->GetRectF().X, 0);
     gUndoManager->Redo(doc.get(), 1);
     EXPECT_FLOAT_EQ(c->GetRectF().X, 5);
-    EXPECT_EQ(view->refreshes, 0);  // the other view was never asked
+    EXPECT_EQ(view->selectionRefreshes, 0);  // the other view was never asked
 }
 
 TEST_F(UndoCoreTest, ATakenOutComponentIsFreedOnceWhicheverGoesFirst) {
