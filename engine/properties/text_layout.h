@@ -42,7 +42,8 @@ public:
     int GetLineCount() const;
     // The lines that show: all of them with the no-clip flag.
     int GetShownLineCount() const;
-    // The characters of line `index` as laid out: its spaces and the line feed that ends it included.
+    // The characters of line `index` as laid out: its spaces and the line feed that ends it
+    // included.
     CQarnCharRange GetLineRange(int index) const;
     // The box of the shown lines (all lines when `allLines`), padding included; an empty box
     // at the centre of the rectangle when there is no text.
