@@ -3,6 +3,7 @@
 // rotated or flipped; its one handle is its centre.
 
 #include "core/component.h"
+#include "core/drawing_limits.h"
 
 class CQarnPoint : public CQarnComponent {
     QARN_DECLARE_SERIAL(CQarnPoint)
@@ -39,7 +40,7 @@ public:
     BYTE GetMarkerStyle() const { return m_nMarkerStyle; }
     void SetMarkerStyle(BYTE style) { m_nMarkerStyle = style; }
     float GetMarkerRadius() const { return m_fMarkerRadius; }
-    void SetMarkerRadius(float radius) { m_fMarkerRadius = radius; }
+    void SetMarkerRadius(float radius) { m_fMarkerRadius = Qarn::SaneCoordinate(radius); }
 
 private:
     void FixGeometry();
