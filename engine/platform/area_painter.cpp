@@ -12,6 +12,20 @@
 
 namespace {
 
+// The budget of areas painted now; a share of it while a band of another area is painted.
+thread_local double currentBudget = AreaPainter::kSpanBudget;
+
+class BudgetShare {
+public:
+    explicit BudgetShare(double share) : saved_(currentBudget) { currentBudget = share; }
+    ~BudgetShare() { currentBudget = saved_; }
+    BudgetShare(const BudgetShare&) = delete;
+    BudgetShare& operator=(const BudgetShare&) = delete;
+
+private:
+    double saved_;
+};
+
 bool IsRaster(QPainter* painter) {
     return painter != nullptr && painter->isActive() && painter->paintEngine() != nullptr &&
            painter->paintEngine()->type() == QPaintEngine::Raster;
@@ -86,7 +100,25 @@ bool AreaPainter::QtCanDraw() {
     if (clipSpans_) {
         cost += clipSpans_->QtCost();
     }
-    return cost <= kQtBudget;
+    return cost <= std::min(kQtBudget, Budget());
+}
+
+double AreaPainter::Budget() {
+    return currentBudget;
+}
+
+double AreaPainter::EstimatedCost() {
+    if (!IsRaster(painter_)) {
+        return 0.0;
+    }
+    MakeSpans();
+    const double qt = areaSpans_->QtCost() + (clipSpans_ ? clipSpans_->QtCost() : 0.0);
+    if (qt <= std::min(kQtBudget, Budget())) {
+        return qt;
+    }
+    const double spans = areaSpans_->SpanCost(1.0 / kSamplesPerRow) +
+                         (clipSpans_ ? clipSpans_->SpanCost(1.0 / kSamplesPerRow) : 0.0);
+    return std::min(spans, Budget());
 }
 
 double AreaPainter::SampleSpacing() {
@@ -95,7 +127,7 @@ double AreaPainter::SampleSpacing() {
         return areaSpans_->SpanCost(spacing) + (clipSpans_ ? clipSpans_->SpanCost(spacing) : 0.0);
     };
     double spacing = 1.0 / kSamplesPerRow;
-    while (spacing < double(1 << 20) && cost(spacing) > kSpanBudget) {
+    while (spacing < double(1 << 20) && cost(spacing) > Budget()) {
         spacing *= 2.0;
     }
     return spacing;
@@ -170,15 +202,18 @@ void AreaPainter::PaintBySpans(const PaintFunction& paint) {
     const int top = bounds_.top();
     const int perRow = spacing < 1.0 ? int(std::lround(1.0 / spacing)) : 1;
     const int rowsPerSample = spacing > 1.0 ? int(spacing) : 1;
+    const int bandRows = int(
+        std::clamp(kBandPixels / std::max(width, 1), qint64(kBandRows), qint64(bounds_.height())));
+    const int bands = (bounds_.height() + bandRows - 1) / bandRows;
     std::vector<double> ys(static_cast<size_t>(perRow));
-    std::vector<float> coverage(size_t(kBandRows) * size_t(width));
+    std::vector<float> coverage(size_t(bandRows) * size_t(width));
     int lastGroup = -1;
     std::vector<float> lastCoverage(static_cast<size_t>(width));
     int lastLeft = width;
     int lastRight = 0;
 
-    for (int bandTop = top; bandTop <= bounds_.bottom(); bandTop += kBandRows) {
-        const int rows = std::min(kBandRows, bounds_.bottom() + 1 - bandTop);
+    for (int bandTop = top; bandTop <= bounds_.bottom(); bandTop += bandRows) {
+        const int rows = std::min(bandRows, bounds_.bottom() + 1 - bandTop);
         int left = width;
         int right = 0;
         for (int r = 0; r < rows; ++r) {
@@ -220,6 +255,7 @@ void AreaPainter::PaintBySpans(const PaintFunction& paint) {
             QPainterPath cover;
             cover.addPolygon(toPainter.map(QPolygonF(QRectF(x0, bandTop, right - left, rows))));
             cover.closeSubpath();
+            const BudgetShare share(Budget() / bands);
             paint(&onLayer, cover);
         }
         for (int r = 0; r < rows; ++r) {

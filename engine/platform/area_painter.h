@@ -12,7 +12,9 @@
 // per row, then one for every second, fourth, ... row, whose coverage serves the rows down to
 // the next sample. One area thus costs at most about the larger budget plus painting its
 // pixels once. The paint itself (any brush, gradient or picture) is laid into a layer of
-// kBandRows rows at a time and kept in proportion to the coverage, so memory stays one band.
+// rows (kBandPixels at most, but at least kBandRows rows) at a time and kept in proportion to
+// the coverage, so memory stays one band. Areas painted while a band's paint is laid in (the
+// rings of a path gradient) share the budget: each band gets its part of it (Budget()).
 //
 // Devices that are not rasters (PDF, printers) take every area as it is: writing a path costs
 // what its length costs.
@@ -31,7 +33,8 @@ public:
     static constexpr double kQtBudget = 2.5e8;
     // About half a second of finding spans.
     static constexpr double kSpanBudget = 5e8;
-    // Rows painted together when the area is painted through its spans.
+    // Pixels and least rows painted together when the area is painted through its spans.
+    static constexpr qint64 kBandPixels = qint64(1) << 22;
     static constexpr int kBandRows = 64;
     // Sample lines per pixel row at best.
     static constexpr int kSamplesPerRow = 4;
@@ -54,6 +57,11 @@ public:
     // Rows between two sample lines in PaintBySpans: 1 / kSamplesPerRow at best, more as the
     // budget demands.
     double SampleSpacing();
+    // About what painting the area costs, whichever way it is painted (0 off a raster).
+    double EstimatedCost();
+    // The work one area may cost now: kSpanBudget, or the share of it left to areas painted
+    // within a band of another area's spans.
+    static double Budget();
 
 private:
     QRect DeviceLimit() const;
