@@ -1,13 +1,18 @@
 #include <QApplication>
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 
 #include "command_line.h"
 #include "headless_runner.h"
 #include "inkvane_app.h"
 #include "main_frame.h"
+#include "platform/qt_warning_mute.h"
 
 int main(int argc, char** argv) {
+    // A file-size limit reached while saving is a failed write to report, not the end of the
+    // program (which would leave the temporary file behind).
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -32,6 +37,9 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        // The answer is the summary, the file, or one line of error: Qt's own diagnostics (a
+        // missing runtime folder, a font substitution) stay off the terminal.
+        const QtWarningMute mute;
         QGuiApplication headless(argc, argv);
         QString output;
         QString error;

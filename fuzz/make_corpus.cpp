@@ -1,7 +1,8 @@
 // Writes the seed corpora of the fuzz targets with the project's own writers:
-// qarn_fuzz_make_corpus DIR fills DIR/archive_reader and DIR/compound_file. Each archive seed
-// starts with the byte that tells the target what the rest holds (0 objects, 1 a property
-// list, 2 a component list); the compound-file seeds are whole document files.
+// qarn_fuzz_make_corpus DIR fills DIR/archive_reader, DIR/compound_file and the document folders
+// of the reader, SVG-export and render targets. Each archive seed starts with the byte that
+// tells the target what the rest holds (0 objects, 1 a property list, 2 a component list); the
+// compound-file seeds are whole document files.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -26,11 +27,15 @@
 #include "properties/gradient.h"
 #include "properties/pen_property.h"
 #include "properties/property_value.h"
+#include "properties/shadow_property.h"
+#include "properties/text_property.h"
 #include "shapes/arc_outline.h"
 #include "shapes/arc_pie.h"
 #include "shapes/auto_shape_templ.h"
 #include "shapes/group.h"
 #include "shapes/point.h"
+#include "shapes/poly.h"
+#include "shapes/poly_outline.h"
 #include "shapes/rect.h"
 #include "shapes/shape_ids.h"
 
@@ -138,6 +143,45 @@ bool SaveDocuments(const QString& folder) {
     return ok;
 }
 
+// A page of everything that draws differently: polygons and curves, an outline band, an arc
+// band, points, dashed and wide pens, hatch and gradient fills, text with a shadow.
+bool SaveDrawing(const QString& folder) {
+    CQarnDoc doc;
+    doc.OnNewDocument();
+    doc.GetCurrentCanvas()->SetSize(400, 300);
+    auto* polygon = new CQarnPoly(RectF(0, 0, 100, 100));
+    polygon->SetPointArray({PointF(10, 10), PointF(90, 60), PointF(20, 90), PointF(60, 5)});
+    polygon->SetPointCount(4);
+    polygon->SetClosed(true);
+    polygon->SetFill(true);
+    polygon->SetBrushType(CQarnBrushProperty::Hatch);
+    polygon->GetPenProperty()->SetLineWidth(6);
+    polygon->GetPenProperty()->SetDashStyle(3);
+    doc.AddTail(polygon);
+    auto* curve = new CQarnPoly(RectF(100, 0, 100, 100));
+    curve->SetPointArray({PointF(110, 10), PointF(190, 60), PointF(120, 90)});
+    curve->SetPointCount(3);
+    curve->SetPolyStyle(CQarnPoly::JoinCurve);
+    doc.AddTail(curve);
+    auto* band = new CQarnPolyOutline(RectF(200, 0, 100, 100));
+    band->SetPointArray({PointF(210, 10), PointF(290, 90), PointF(210, 90), PointF(290, 10)});
+    band->SetPointCount(4);
+    band->SetFill(true);
+    doc.AddTail(band);
+    doc.AddTail(new CQarnArcOutline(RectF(10, 150, 80, 80)));
+    doc.AddTail(new CQarnPoint(PointF(150, 200)));
+    auto* box = new CQarnRect(RectF(200, 150, 120, 80));
+    box->SetFill(true);
+    box->SetBrushType(CQarnBrushProperty::PathGradient);
+    auto* text = new CQarnTextProperty();
+    text->SetText(QStringLiteral("Pump station"));
+    box->AddProperty(text);
+    box->AddProperty(new CQarnShadowProperty());
+    doc.AddTail(box);
+    QString error;
+    return doc.OnSaveDocument(QDir(folder).filePath(QStringLiteral("drawing.met")), &error);
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -218,5 +262,7 @@ int main(int argc, char** argv) {
     ok &= SaveCompound(files, "empty", CCompoundStorage());
     ok &= SaveDocuments(top.filePath(QStringLiteral("document_reader")));
     ok &= SaveDocuments(top.filePath(QStringLiteral("svg_export")));
+    ok &= SaveDocuments(top.filePath(QStringLiteral("render")));
+    ok &= SaveDrawing(top.filePath(QStringLiteral("render")));
     return ok ? 0 : 1;
 }

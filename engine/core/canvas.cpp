@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/drawing_limits.h"
 #include "core/layer.h"
 #include "platform/archive.h"
 #include "platform/brush.h"
@@ -88,8 +89,8 @@ void CQarnCanvas::Serialize(CArchive& ar) {
     std::uint32_t ignored = 0;
     ar >> m_nCanvasFlag >> reserved >> width >> height >> ignored >> ignored >> ignored;
     m_dwReserved = reserved;
-    m_nWidth = width;
-    m_nHeight = height;
+    m_nWidth = Qarn::SaneCoordinate(int(width));
+    m_nHeight = Qarn::SaneCoordinate(int(height));
     auto* paper = new CQarnBasicBrushProperty();
     SetBackground(paper);
     ar.SerializeEmbedded(*paper);

@@ -1,5 +1,6 @@
 // The component's base record, with which every shape record begins.
 #include "core/component.h"
+#include "core/drawing_limits.h"
 #include "core/value_archive.h"
 #include "platform/archive.h"
 #include "properties/property.h"
@@ -27,6 +28,7 @@ void CQarnComponent::Serialize(CArchive& ar) {
     std::uint32_t reserved = 0;
     ar >> mark >> m_rect >> style >> m_fRotateAngle >> id >> state >> m_strName >> shapeId >>
         reserved >> reserved;
+    m_fRotateAngle = Qarn::SaneAngle(m_fRotateAngle);
     m_dwStyle = style;
     m_nID = id;
     m_dwState = state;

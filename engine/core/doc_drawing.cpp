@@ -38,8 +38,13 @@ CQarnComponent* TopmostAt(const CQarnCanvas* canvas, const CRect& probe, CView* 
     return nullptr;
 }
 
+// A grid finer than this many lines across the page would only grey it over (and a file may
+// ask for one line per unit of a page millions of units wide).
+constexpr int kMaxGridLines = 10000;
+
 void DrawGrid(Graphics* graphics, const CQarnCanvas& canvas, DWORD argb, int spacing) {
-    if (spacing < 1) {
+    if (spacing < 1 || canvas.GetWidth() / spacing > kMaxGridLines ||
+        canvas.GetHeight() / spacing > kMaxGridLines) {
         return;
     }
     Pen pen(Color(argb), 0.0f);

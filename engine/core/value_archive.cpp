@@ -1,13 +1,19 @@
 #include "core/value_archive.h"
 
+#include "core/drawing_limits.h"
+
 namespace Qarn {
 
 CArchive& operator<<(CArchive& ar, const RectF& r) {
     return ar << r.X << r.Y << r.Width << r.Height;
 }
 
+// Every frame and point a file holds enters the model here, within the coordinate bounds.
 CArchive& operator>>(CArchive& ar, RectF& r) {
-    return ar >> r.X >> r.Y >> r.Width >> r.Height;
+    RectF read;
+    ar >> read.X >> read.Y >> read.Width >> read.Height;
+    r = SaneRect(read);
+    return ar;
 }
 
 CArchive& operator<<(CArchive& ar, const PointF& p) {
@@ -15,7 +21,10 @@ CArchive& operator<<(CArchive& ar, const PointF& p) {
 }
 
 CArchive& operator>>(CArchive& ar, PointF& p) {
-    return ar >> p.X >> p.Y;
+    PointF read;
+    ar >> read.X >> read.Y;
+    p = SanePoint(read);
+    return ar;
 }
 
 CArchive& operator<<(CArchive& ar, const Color& c) {

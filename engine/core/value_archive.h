@@ -1,6 +1,7 @@
 #pragma once
 // Archive forms of the value types: a RectF as four floats, a PointF as two, a Color as four
-// bytes alpha first (not a little-endian word).
+// bytes alpha first (not a little-endian word). Frames and points are read within the
+// coordinate bounds of drawing_limits.h.
 
 #include "platform/archive.h"
 #include "platform/color.h"

@@ -5,11 +5,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "core/canvas.h"
 #include "core/doc.h"
 #include "platform/graphics.h"
+#include "platform/qt_warning_mute.h"
+#include "platform/safe_save_file.h"
+#include "platform/standard_error_mute.h"
 
 namespace {
 
@@ -47,18 +49,28 @@ bool CPageRenderer::WriteImage(const QImage& image, const QString& path, QString
         *error = QStringLiteral("the page is too large for an image at that resolution");
         return false;
     }
-    QSaveFile file(path);
+    SafeSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
         return false;
     }
-    QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
-    if (!writer.write(image)) {
-        *error = writer.errorString();
-        file.cancelWriting();
+    bool written = false;
+    QString writerReason;
+    {
+        // The image plug-ins report a failed write on the terminal themselves; the failure
+        // is reported once, with the system's reason that the file kept.
+        const QtWarningMute mute;
+        const StandardErrorMute quiet;
+        QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
+        written = writer.write(image);
+        writerReason = writer.errorString();
+    }
+    if (!written || file.HasFailed()) {
+        *error = file.HasFailed() ? file.errorString() : writerReason;
+        file.Discard();
         return false;
     }
-    if (!file.commit()) {
+    if (!file.Commit()) {
         *error = file.errorString();
         return false;
     }
@@ -71,12 +83,13 @@ bool CPageRenderer::WritePdf(const CQarnDoc& doc, CQarnCanvas* canvas, const QSt
         *error = QStringLiteral("no page to write");
         return false;
     }
-    QSaveFile file(path);
+    SafeSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
         return false;
     }
     {
+        // The PDF writer ignores failed writes; the file notices them and refuses to commit.
         QPdfWriter pdf(&file);
         const QSizeF inches(canvas->GetWidth() / kUnitsPerInch,
                             canvas->GetHeight() / kUnitsPerInch);
@@ -86,8 +99,8 @@ bool CPageRenderer::WritePdf(const CQarnDoc& doc, CQarnCanvas* canvas, const QSt
         pdf.setCreator(QStringLiteral("Inkvane"));
         QPainter painter(&pdf);
         if (!painter.isActive()) {
-            *error = QStringLiteral("cannot start the PDF page");
-            file.cancelWriting();
+            *error =
+                file.HasFailed() ? file.errorString() : QStringLiteral("cannot start the PDF page");
             return false;
         }
         painter.scale(1200 / kUnitsPerInch, 1200 / kUnitsPerInch);
@@ -97,7 +110,7 @@ bool CPageRenderer::WritePdf(const CQarnDoc& doc, CQarnCanvas* canvas, const QSt
         }
         painter.end();
     }
-    if (!file.commit()) {
+    if (!file.Commit()) {
         *error = file.errorString();
         return false;
     }

@@ -1,13 +1,11 @@
 #include "export/svg_file_writer.h"
 
-#include <unistd.h>
-#include <zlib.h>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
+#include "export/gzip_writer.h"
 #include "export/svg_output.h"
 #include "export/svg_text_filters.h"
+#include "platform/safe_save_file.h"
 
 namespace {
 
@@ -17,30 +15,18 @@ constexpr qsizetype kBlockBytes = 1 << 20;
 }  // namespace
 
 CSvgFileWriter::CSvgFileWriter(const QString& path, bool compressed, bool unicode)
-    : file_(path), compressed_(compressed), output_(unicode, kBlockBytes + kBlockBytes / 4) {}
+    : file_(std::make_unique<SafeSaveFile>(path)),
+      compressed_(compressed),
+      output_(unicode, kBlockBytes + kBlockBytes / 4) {}
 
-CSvgFileWriter::~CSvgFileWriter() {
-    if (gz_ != nullptr) {
-        gzclose(static_cast<gzFile>(gz_));
-    }
-    if (file_.isOpen()) {
-        file_.cancelWriting();
-    }
-}
+// An uncommitted file is discarded with the SafeSaveFile.
+CSvgFileWriter::~CSvgFileWriter() = default;
 
 bool CSvgFileWriter::Open(QString* error) {
-    if (!file_.open(QIODevice::WriteOnly)) {
-        Fail(file_.errorString());
+    if (!file_->open(QIODevice::WriteOnly)) {
+        Fail(file_->errorString());
     } else if (compressed_) {
-        // zlib writes into a duplicate of the save file's descriptor and closes it itself.
-        const int descriptor = file_.handle() >= 0 ? ::dup(file_.handle()) : -1;
-        gz_ = descriptor >= 0 ? gzdopen(descriptor, "wb") : nullptr;
-        if (gz_ == nullptr) {
-            if (descriptor >= 0) {
-                ::close(descriptor);
-            }
-            Fail(QStringLiteral("cannot open the compressed stream"));
-        }
+        gzip_ = std::make_unique<CGzipWriter>(file_.get());
     }
     if (!failure_.isEmpty() && error != nullptr) {
         *error = failure_;
@@ -50,7 +36,11 @@ bool CSvgFileWriter::Open(QString* error) {
 
 void CSvgFileWriter::Fail(const QString& reason) {
     if (failure_.isEmpty()) {
-        failure_ = reason.isEmpty() ? QStringLiteral("cannot write the file") : reason;
+        // A failed write has the system's reason in the file; the stream's own is vaguer.
+        const QString fileReason = file_->HasFailed() ? file_->errorString() : QString();
+        failure_ = !fileReason.isEmpty() ? fileReason
+                   : reason.isEmpty()    ? QStringLiteral("cannot write the file")
+                                         : reason;
     }
 }
 
@@ -64,32 +54,27 @@ void CSvgFileWriter::Append(QStringView text) {
 void CSvgFileWriter::Flush() {
     const QByteArray& bytes = output_.Bytes();
     if (failure_.isEmpty() && !bytes.isEmpty()) {
-        if (gz_ != nullptr) {
-            if (gzwrite(static_cast<gzFile>(gz_), bytes.constData(), unsigned(bytes.size())) !=
-                int(bytes.size())) {
+        if (gzip_) {
+            if (!gzip_->Write(bytes)) {
                 Fail(QStringLiteral("cannot write the compressed stream"));
             }
-        } else if (file_.write(bytes) != bytes.size()) {
-            Fail(file_.errorString());
+        } else if (file_->write(bytes) != bytes.size()) {
+            Fail(file_->errorString());
         }
     }
     output_.Clear();
 }
 
 bool CSvgFileWriter::Commit(QString* error) {
-    if (file_.isOpen()) {
+    if (file_->isOpen()) {
         Flush();
-        if (gz_ != nullptr) {
-            if (gzclose(static_cast<gzFile>(gz_)) != Z_OK) {
-                Fail(QStringLiteral("cannot finish the compressed stream"));
-            }
-            gz_ = nullptr;
+        if (gzip_ && failure_.isEmpty() && !gzip_->Finish()) {
+            Fail(QStringLiteral("cannot finish the compressed stream"));
         }
         if (!failure_.isEmpty()) {
-            file_.cancelWriting();
-            file_.commit();  // discards the partial file, the target is untouched
-        } else if (!file_.commit()) {
-            Fail(file_.errorString());
+            file_->Discard();  // the target is untouched
+        } else if (!file_->Commit()) {
+            Fail(file_->errorString());
         }
     } else {
         Fail(QStringLiteral("the file is not open"));
@@ -123,7 +108,7 @@ QString CSvgFileWriter::WritePreview(const QString& svgPath, int width, int heig
         folder = QDir::currentPath();
     }
     const QString previewPath = QDir(folder).filePath(QStringLiteral("SVG_Preview.html"));
-    QSaveFile file(previewPath);
+    SafeSaveFile file(previewPath);
     if (!file.open(QIODevice::WriteOnly)) {
         return QString();
     }
@@ -132,5 +117,5 @@ QString CSvgFileWriter::WritePreview(const QString& svgPath, int width, int heig
                              .arg(width)
                              .arg(height);
     file.write(html.toUtf8());
-    return file.commit() ? previewPath : QString();
+    return file.Commit() ? previewPath : QString();
 }

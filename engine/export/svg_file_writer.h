@@ -1,16 +1,19 @@
 #pragma once
 // Writes SVG text to disk as it is produced: UTF-8, or UTF-16LE with a byte-order mark when
-// "Output UNICODE SVG" is on; plain or gzip-compressed. The file is written beside the target
-// and renamed over it only when complete, so a failed export never destroys an earlier file.
-// Text is encoded and passed on in blocks, so a large export never holds the whole file.
+// "Output UNICODE SVG" is on; plain or gzip-compressed. The file goes through SafeSaveFile:
+// it replaces the target only when complete, so a failed export never destroys an earlier
+// file, and a failure names the system's reason. Text is encoded and passed on in blocks, so a
+// large export never holds the whole file.
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <QStringView>
 #include <memory>
 
 #include "export/svg_output.h"
+
+class CGzipWriter;
+class SafeSaveFile;
 
 class CSvgFileWriter {
 public:
@@ -37,11 +40,12 @@ public:
 
 private:
     void Flush();
+    // The reason of the first failure: the file's own (the system's words) when it has one.
     void Fail(const QString& reason);
 
-    QSaveFile file_;
+    std::unique_ptr<SafeSaveFile> file_;
+    std::unique_ptr<CGzipWriter> gzip_;
     bool compressed_;
     CSvgOutput output_;
-    void* gz_ = nullptr;  // the gzFile of a compressed export
     QString failure_;
 };

@@ -1,6 +1,5 @@
 #include "export/svg_paint_writer.h"
 
-#include <QImageReader>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -479,17 +478,18 @@ QString CSvgPaintWriter::SVG_AppendTexture(CQarnBasicBrushProperty* brush, const
                                            int clipped, QString* defs,
                                            const QString& componentName) {
     const QString picture = brush->GetImageName();
-    const QSize size = QImageReader(picture).size();
-    if (picture.isEmpty() || !size.isValid()) {
+    CSvgPictureFolder where(QString(), false);
+    CSvgPictureFolder* pictures = pictures_ ? pictures_ : &where;
+    // Only a picture that is an image file gets a fill (as on the page).
+    const QSize size = pictures->Size(picture);
+    if (!size.isValid()) {
         return QString();
     }
     const BYTE wrap = brush->GetWrapMode();
     const bool stretch = brush->GetStretch();
     QString form;
     QString image;
-    CSvgPictureFolder where(QString(), false);
-    const QString href =
-        QarnSvg::AttributeFilter((pictures_ ? pictures_ : &where)->Reference(picture));
+    const QString href = QarnSvg::AttributeFilter(pictures->Reference(picture));
     // The page scales a stretched picture to the rectangle whatever the wrap mode, and tiles
     // the flipping wrap modes too; their flips have no SVG form and are tiled plainly.
     if (wrap > 4) {

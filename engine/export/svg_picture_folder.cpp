@@ -1,29 +1,24 @@
 #include "export/svg_picture_folder.h"
 
-#include <QCryptographicHash>
+#include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QUrl>
+
+#include "platform/image_file.h"
+#include "platform/regular_file.h"
+#include "platform/safe_save_file.h"
 
 namespace {
 
-QByteArray ContentHash(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QByteArray();
-    }
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result();
-}
+// Copies beside the file are named "name.ext", "name-2.ext", ... up to this number.
+constexpr int kMaxCopyNames = 1000;
 
-bool SameContent(const QString& a, const QString& b) {
-    if (QFileInfo(a).size() != QFileInfo(b).size()) {
-        return false;
-    }
-    const QByteArray first = ContentHash(a);
-    return !first.isEmpty() && first == ContentHash(b);
+// Whether the file at `path` is a regular file holding exactly these bytes.
+bool Holds(const QString& path, const QByteArray& bytes) {
+    QByteArray existing;
+    return RegularFile::Read(path, qint64(bytes.size()), &existing, nullptr) && existing == bytes;
 }
 
 }  // namespace
@@ -31,51 +26,72 @@ bool SameContent(const QString& a, const QString& b) {
 CSvgPictureFolder::CSvgPictureFolder(const QString& folder, bool saveLocally)
     : folder_(folder), saveLocally_(saveLocally) {}
 
-QString CSvgPictureFolder::Reference(const QString& path) {
-    const auto known = references_.constFind(path);
-    if (known != references_.constEnd()) {
-        return known.value();
-    }
-    QString reference;
-    if (saveLocally_ && !folder_.isEmpty()) {
-        const QString local = CopyIntoFolder(path);
-        if (!local.isEmpty()) {
-            reference = QString::fromLatin1(QUrl::toPercentEncoding(local));
-        }
-    }
-    if (reference.isEmpty()) {
-        reference =
-            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
-    }
-    references_.insert(path, reference);
-    return reference;
+QSize CSvgPictureFolder::Size(const QString& path) {
+    return Find(path).size;
 }
 
-QString CSvgPictureFolder::CopyIntoFolder(const QString& path) const {
-    const QFileInfo source(path);
-    if (!source.isFile()) {
-        return QString();
+QString CSvgPictureFolder::Reference(const QString& path) {
+    return Find(path).reference;
+}
+
+const CSvgPictureFolder::Picture& CSvgPictureFolder::Find(const QString& path) {
+    const auto known = pictures_.constFind(path);
+    if (known != pictures_.constEnd()) {
+        return known.value();
     }
+    Picture picture;
+    QImage image;
+    QByteArray bytes;
+    if (!path.isEmpty() && ImageFile::Load(path, &image, nullptr, &bytes)) {
+        picture.size = image.size();
+        if (saveLocally_ && !folder_.isEmpty()) {
+            const QString local = CopyIntoFolder(path, bytes);
+            if (!local.isEmpty()) {
+                picture.reference = QString::fromLatin1(QUrl::toPercentEncoding(local));
+            }
+        }
+        if (picture.reference.isEmpty()) {
+            picture.reference = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
+                                    .toString(QUrl::FullyEncoded);
+        }
+    }
+    return pictures_.insert(path, picture).value();
+}
+
+QString CSvgPictureFolder::CopyIntoFolder(const QString& path, const QByteArray& bytes) const {
+    const QFileInfo source(path);
     const QDir folder(folder_);
     if (source.absoluteDir().canonicalPath() == folder.canonicalPath()) {
         return source.fileName();
     }
     // An existing file is never replaced: a file of the same name that holds other bytes
-    // sends the copy to "name-2.ext", "name-3.ext" and so on.
+    // (or is no regular file at all) sends the copy to "name-2.ext", "name-3.ext" and so on.
     const QString base = source.completeBaseName();
     const QString suffix =
         source.suffix().isEmpty() ? QString() : QLatin1Char('.') + source.suffix();
-    for (int n = 1; n < 1000; ++n) {
+    for (int n = 1; n < kMaxCopyNames; ++n) {
         QString name =
             n == 1 ? source.fileName() : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(suffix);
         const QString target = folder.filePath(name);
-        if (QFileInfo::exists(target)) {
-            if (SameContent(path, target)) {
+        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+            if (Holds(target, bytes)) {
                 return name;
             }
             continue;
         }
-        return QFile::copy(path, target) ? name : QString();
+        SafeSaveFile copy(target);
+        copy.SetReplaceExisting(false);
+        if (!copy.open(QIODevice::WriteOnly)) {
+            return QString();
+        }
+        copy.write(bytes);
+        if (copy.Commit()) {
+            return name;
+        }
+        if (QFileInfo::exists(target)) {
+            continue;  // made by someone else in the meantime
+        }
+        return QString();
     }
     return QString();
 }

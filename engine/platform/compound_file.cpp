@@ -10,11 +10,11 @@
 #include <gsf/gsf-output.h>
 #include <gsf/gsf-utils.h>
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "platform/compound_storage.h"
+#include "platform/regular_file.h"
+#include "platform/safe_save_file.h"
 
 namespace {
 
@@ -242,18 +242,9 @@ bool CCompoundFile::Read(const QByteArray& fileBytes, CCompoundStorage* root, QS
 }
 
 bool CCompoundFile::ReadFile(const QString& path, CCompoundStorage* root, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetError(error, QStringLiteral("%1 cannot be opened: %2").arg(path, file.errorString()));
-        return false;
-    }
-    if (file.size() > kMaxFileSize) {
-        SetError(error, QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(kMaxFileSize));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        SetError(error, QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
+    // Only a regular file is read, and never more than the limit, whatever kind of file it is.
+    QByteArray bytes;
+    if (!RegularFile::Read(path, kMaxFileSize, &bytes, error)) {
         return false;
     }
     return Read(bytes, root, error);
@@ -287,8 +278,8 @@ bool CCompoundFile::WriteFile(const QString& path, const CCompoundStorage& root,
     if (!Write(root, &bytes, error)) {
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    SafeSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.Commit()) {
         SetError(error, QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
         return false;
     }

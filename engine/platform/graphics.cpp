@@ -6,10 +6,13 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 
+#include "platform/area_painter.h"
 #include "platform/brush.h"
 #include "platform/dc.h"
 #include "platform/graphics_path.h"
@@ -116,6 +119,16 @@ void Graphics::ApplyClip() {
 
 // Drawing.
 
+QBrush Graphics::DeviceBrush(const Brush* brush) const {
+    QBrush qbrush = brush->ToQBrush();
+    if (brush->IsDeviceAligned()) {
+        // Pattern space is device space shifted to the rendering origin.
+        qbrush.setTransform(QTransform::fromTranslate(originX_, originY_) *
+                            painter_->worldTransform().inverted());
+    }
+    return qbrush;
+}
+
 Status Graphics::Fill(const Brush* brush, const QPainterPath& path) {
     if (brush == nullptr) {
         return Result(InvalidParameter);
@@ -123,18 +136,32 @@ Status Graphics::Fill(const Brush* brush, const QPainterPath& path) {
     if (!Active()) {
         return Result(WrongState);
     }
-    if (brush->PaintsItself()) {
-        brush->PaintArea(painter_, path);
-        return Result(Ok);
+    const QBrush qbrush = brush->PaintsItself() ? QBrush() : DeviceBrush(brush);
+    const auto paint = [&](QPainter* painter, const QPainterPath& area) {
+        if (brush->PaintsItself()) {
+            brush->PaintArea(painter, area);
+        } else {
+            painter->fillPath(area, qbrush);
+        }
+    };
+    AreaPainter bounded(painter_, path);
+    if (bounded.QtCanDraw()) {
+        paint(painter_, path);
+    } else {
+        bounded.PaintBySpans(paint);
     }
-    QBrush qbrush = brush->ToQBrush();
-    if (brush->IsDeviceAligned()) {
-        // Pattern space is device space shifted to the rendering origin.
-        qbrush.setTransform(QTransform::fromTranslate(originX_, originY_) *
-                            painter_->worldTransform().inverted());
-    }
-    painter_->fillPath(path, qbrush);
     return Result(Ok);
+}
+
+bool Graphics::IsThinForQt(const QPen& pen) const {
+    // Qt strokes a pen of at most one device pixel line by line, at a cost linear in the
+    // pixels, unless the transform shears an anti-aliased line.
+    const QTransform t = painter_->deviceTransform();
+    const qreal scale = std::sqrt(
+        std::max(t.m11() * t.m11() + t.m12() * t.m12(), t.m21() * t.m21() + t.m22() * t.m22()));
+    const bool shears = t.m12() != 0.0 || t.m21() != 0.0;
+    return pen.widthF() * scale <= 1.0 &&
+           (!shears || !painter_->testRenderHint(QPainter::Antialiasing));
 }
 
 Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFigures) {
@@ -145,29 +172,57 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
         return Result(WrongState);
     }
     const Brush* paint = pen->GetBrush();
+    const bool inset =
+        pen->GetAlignment() == PenAlignmentInset && closedFigures && pen->GetWidth() > 0.0f;
+    QPen qpen = pen->ToQPen();
+    if (paint != nullptr && !paint->PaintsItself() && paint->IsDeviceAligned()) {
+        qpen.setBrush(DeviceBrush(paint));
+    }
     if (paint != nullptr && paint->PaintsItself()) {
-        // A paint Qt cannot stroke with fills the outline of the stroke instead.
-        QPainterPath outline = GraphicsPath::StrokeOutline(path, *pen);
-        if (pen->GetAlignment() == PenAlignmentInset && closedFigures) {
-            Pen wide(*pen);
+        // A paint Qt cannot stroke with fills the outline of the stroke instead; an inset one
+        // a stroke twice as wide inside the figure.
+        Pen wide(*pen);
+        if (inset) {
             wide.SetWidth(pen->GetWidth() * 2.0f);
-            outline = GraphicsPath::StrokeOutline(path, wide).intersected(path);
         }
-        paint->PaintArea(painter_, outline);
+        const QPainterPath outline = GraphicsPath::StrokeOutline(path, wide);
+        AreaPainter bounded(painter_, outline, inset ? &path : nullptr);
+        const auto cover = [&](QPainter* painter, const QPainterPath& area) {
+            paint->PaintArea(painter, area);
+        };
+        if (bounded.QtCanDraw()) {
+            painter_->save();
+            if (inset) {
+                painter_->setClipPath(path, Qt::IntersectClip);
+            }
+            paint->PaintArea(painter_, outline);
+            painter_->restore();
+        } else {
+            bounded.PaintBySpans(cover);
+        }
         return Result(Ok);
     }
-    QPen qpen = pen->ToQPen();
-    if (pen->GetBrush() != nullptr && pen->GetBrush()->IsDeviceAligned()) {
-        QBrush qbrush = qpen.brush();
-        qbrush.setTransform(QTransform::fromTranslate(originX_, originY_) *
-                            painter_->worldTransform().inverted());
-        qpen.setBrush(qbrush);
+    if (inset) {
+        qpen.setWidthF(qpen.widthF() * 2.0);
     }
-    if (pen->GetAlignment() == PenAlignmentInset && closedFigures && pen->GetWidth() > 0.0f) {
+    if (!IsThinForQt(qpen)) {
+        // Qt fills the outline of a wide stroke like any area: a long tangled line costs what
+        // a tangled area costs, and is bounded the same way.
+        QPainterPathStroker stroker(qpen);
+        const QPainterPath outline = stroker.createStroke(path);
+        AreaPainter bounded(painter_, outline, inset ? &path : nullptr);
+        if (!bounded.QtCanDraw()) {
+            const QBrush qbrush = qpen.brush();
+            bounded.PaintBySpans([&](QPainter* painter, const QPainterPath& area) {
+                painter->fillPath(area, qbrush);
+            });
+            return Result(Ok);
+        }
+    }
+    if (inset) {
         // Inside the figure only: a stroke twice as wide, clipped to the interior.
         painter_->save();
         painter_->setClipPath(path, Qt::IntersectClip);
-        qpen.setWidthF(qpen.widthF() * 2.0);
         painter_->strokePath(path, qpen);
         painter_->restore();
         return Result(Ok);

@@ -24,6 +24,8 @@
 
 class Brush;
 class CDC;
+class QBrush;
+class QPen;
 class GraphicsPath;
 class Pen;
 class QFont;
@@ -124,7 +126,12 @@ private:
     // World coordinates to device coordinates.
     Matrix DeviceMatrix() const;
     Status CombineClip(const Region& deviceArea, CombineMode mode);
+    // Fills and strokes cost at most what AreaPainter allows, however tangled the path.
     Status Fill(const Brush* brush, const QPainterPath& path);
+    // The Qt brush of a paint; a device-aligned pattern starts at the rendering origin.
+    QBrush DeviceBrush(const Brush* brush) const;
+    // Whether Qt strokes the pen as thin lines (at a cost linear in their pixels).
+    bool IsThinForQt(const QPen& pen) const;
     Status Stroke(const Pen* pen, const QPainterPath& path, bool closedFigures);
     Status Result(Status status) const { return lastStatus_ = status; }
 

@@ -79,7 +79,10 @@ public:
 
     // Geometry.
     Status Transform(const Matrix* matrix);
-    // Replaces every Bezier by lines that stay within `flatness` of the curve.
+    // Replaces every Bezier by lines that stay within `flatness` of the curve. A path whose
+    // curves would need more than kMaxFlattenedLines lines in all is flattened with the
+    // coarser flatness that keeps it near that many, so no path costs more.
+    static constexpr size_t kMaxFlattenedLines = size_t(1) << 20;
     Status Flatten(const Matrix* matrix = nullptr, float flatness = FlatnessDefault);
     // Replaces the path by the outline of its stroke with the pen (dashes, caps and joins
     // included), flattened; the result fills with the winding rule.
@@ -123,6 +126,8 @@ private:
     Status AppendCurve(const PointF* points, int count, int offset, int segments, float tension,
                        bool closed);
     Status Fail(Status status) const;
+    // The lines flattening at that flatness would make.
+    double FlattenedLines(float flatness) const;
 
     std::vector<PointF> points_;
     std::vector<BYTE> types_;

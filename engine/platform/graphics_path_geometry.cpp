@@ -78,10 +78,41 @@ Status GraphicsPath::Transform(const Matrix* matrix) {
     return Fail(Ok);
 }
 
+// The lines all Beziers of the points need at that flatness.
+double GraphicsPath::FlattenedLines(float flatness) const {
+    double lines = 0;
+    PointF last;
+    bool started = false;
+    for (size_t i = 0; i < points_.size(); ++i) {
+        const BYTE kind = types_[i] & PathPointTypePathTypeMask;
+        if (kind == PathPointTypeBezier && i + 2 < points_.size() && started) {
+            lines += PiecesFor(last, points_[i], points_[i + 1], points_[i + 2], flatness);
+            last = points_[i + 2];
+            i += 2;
+            continue;
+        }
+        lines += 1;
+        last = points_[i];
+        started = true;
+    }
+    return lines;
+}
+
 Status GraphicsPath::Flatten(const Matrix* matrix, float flatness) {
     Transform(matrix);
     if (!std::isfinite(flatness) || flatness < 1e-4f) {
         flatness = 1e-4f;
+    }
+    // The pieces of a curve shrink with the square root of the flatness: a flatness raised by
+    // the square of the excess brings the whole path back near the limit.
+    // (The cap on pieces per curve hides part of the excess, so it is measured again.)
+    for (int round = 0; round < 8; ++round) {
+        const double lines = FlattenedLines(flatness);
+        if (lines <= double(kMaxFlattenedLines)) {
+            break;
+        }
+        const double excess = lines / double(kMaxFlattenedLines);
+        flatness = float(std::min(double(flatness) * excess * excess * 1.05, 1e30));
     }
     std::vector<PointF> points;
     std::vector<BYTE> types;

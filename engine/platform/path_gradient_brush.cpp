@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/area_painter.h"
 #include "platform/gradient_colors.h"
 #include "platform/graphics_path.h"
 
@@ -19,6 +20,10 @@ int StepsBetween(const Color& a, const Color& b) {
                           std::abs(a.GetG() - b.GetG()), std::abs(a.GetB() - b.GetB())});
     return std::max(steps, 1);
 }
+
+// The rings together hold at most about this many points: a boundary of tens of thousands of
+// points is painted in a few rings instead of 255 copies of itself.
+constexpr size_t kMaxRingPoints = size_t(1) << 18;
 
 }  // namespace
 
@@ -150,7 +155,18 @@ void PathGradientBrush::PaintArea(QPainter* painter, const QPainterPath& area) c
     painter->setPen(Qt::NoPen);
     // Ring k is the boundary shrunk to k/steps towards the centre, painted with the colour a
     // (k - 1)/steps of the way out, so the innermost ring holds the centre colour itself.
-    const int steps = StepsBetween(center_, surround_);
+    size_t boundaryPoints = 0;
+    for (const auto& figure : figures_) {
+        boundaryPoints += figure.size();
+    }
+    // As many rings as the budget of one area pays for, at the cost of the boundary; never so
+    // many points that a vector file takes a copy of a huge boundary for every level.
+    const double ringCost = std::max(1.0, AreaPainter(painter, boundary).EstimatedCost());
+    const double affordable = std::clamp(AreaPainter::Budget() / ringCost, 1.0, 255.0);
+    const size_t pointsAllow =
+        std::clamp(kMaxRingPoints / std::max<size_t>(boundaryPoints, 1), size_t(1), size_t(255));
+    const int levels = StepsBetween(center_, surround_);
+    const int steps = std::min({levels, int(affordable), int(pointsAllow)});
     const QPointF c(centerPoint_.X, centerPoint_.Y);
     const bool opaque = center_.GetA() == 255 && surround_.GetA() == 255;
     for (int k = steps; k >= 1; --k) {
@@ -158,8 +174,9 @@ void PathGradientBrush::PaintArea(QPainter* painter, const QPainterPath& area) c
         QTransform shrink = QTransform::fromTranslate(c.x(), c.y());
         shrink.scale(scale, scale);
         shrink.translate(-c.x(), -c.y());
-        const Color color =
-            GradientColors::Blend(center_, surround_, double(k - 1) / steps, gamma_ != FALSE);
+        // Fewer rings than levels each take the colour halfway across their band.
+        const double outward = steps < levels ? (k - 0.5) / steps : double(k - 1) / steps;
+        const Color color = GradientColors::Blend(center_, surround_, outward, gamma_ != FALSE);
         painter->setBrush(color.ToQColor());
         QPainterPath ring = shrink.map(boundary);
         if (!opaque && k > 1) {
@@ -170,7 +187,16 @@ void PathGradientBrush::PaintArea(QPainter* painter, const QPainterPath& area) c
             ring.addPath(inner.map(boundary));
             ring.setFillRule(Qt::OddEvenFill);
         }
-        painter->drawPath(ring);
+        // Each ring is an area of its own, painted within the bound on drawing one area.
+        AreaPainter bounded(painter, ring);
+        if (bounded.QtCanDraw()) {
+            painter->drawPath(ring);
+        } else {
+            const QBrush fill = painter->brush();
+            bounded.PaintBySpans([&fill](QPainter* onto, const QPainterPath& cover) {
+                onto->fillPath(cover, fill);
+            });
+        }
     }
     painter->restore();
 }

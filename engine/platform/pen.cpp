@@ -41,13 +41,16 @@ Qt::PenJoinStyle QtJoin(LineJoin join) {
 
 }  // namespace
 
+// The width goes through the same check as SetWidth: a width that is not a finite,
+// non-negative number leaves the pen at width 1 with InvalidParameter as its status.
 Pen::Pen(const Color& color, float width, Unit unit)
-    : brush_(std::make_unique<SolidBrush>(color)), width_(width), unit_(unit) {}
+    : brush_(std::make_unique<SolidBrush>(color)), unit_(unit) {
+    SetWidth(width);
+}
 
 Pen::Pen(const Brush* brush, float width, Unit unit)
-    : brush_(brush != nullptr ? brush->Clone() : new SolidBrush(Color(Color::Black))),
-      width_(width),
-      unit_(unit) {
+    : brush_(brush != nullptr ? brush->Clone() : new SolidBrush(Color(Color::Black))), unit_(unit) {
+    SetWidth(width);
     if (brush == nullptr) {
         lastStatus_ = InvalidParameter;
     }

@@ -7,6 +7,7 @@
 
 #include "platform/graphics_path.h"
 #include "platform/matrix.h"
+#include "platform/path_union.h"
 
 namespace {
 
@@ -186,7 +187,15 @@ BOOL Region::IsEmpty() const {
         return FALSE;
     }
     // A path can enclose nothing and still have points; what counts is the area it fills.
-    return path_->isEmpty() || path_->simplified().isEmpty() ? TRUE : FALSE;
+    // Merging a tangled path to find out would take for ever: one with extent counts as
+    // holding some.
+    if (path_->isEmpty()) {
+        return TRUE;
+    }
+    if (!PathUnion::Affordable(*path_)) {
+        return path_->boundingRect().isEmpty() ? TRUE : FALSE;
+    }
+    return path_->simplified().isEmpty() ? TRUE : FALSE;
 }
 
 Status Region::GetBounds(RectF* bounds) const {

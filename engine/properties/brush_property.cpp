@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "core/value_archive.h"
+#include "platform/image_file.h"
 #include "properties/blend_data.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnBrushProperty, CQarnBasicBrushProperty, 0)
@@ -53,11 +54,13 @@ void CQarnBrushProperty::SetImageName(const QString& name) {
     ClearImage();
 }
 
+// A picture is read only when its name names a regular file that decodes as an image; any
+// other name (a FIFO, a device, a document, an empty name) paints nothing, once asked.
 QImage* CQarnBrushProperty::GetImage() {
     if (!image_ && !imageTried_ && !imageName_.isEmpty()) {
         imageTried_ = true;
-        auto loaded = std::make_unique<QImage>(imageName_);
-        if (!loaded->isNull()) {
+        auto loaded = std::make_unique<QImage>();
+        if (ImageFile::Load(imageName_, loaded.get(), nullptr)) {
             image_ = std::move(loaded);
         }
     }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "core/drawing_limits.h"
 #include "platform/archive.h"
 #include "platform/font_mapper.h"
 
@@ -20,6 +21,10 @@ void CQarnFontProperty::Copy(const CQarnFontProperty* source) {
     m_strFontName = source->m_strFontName;
     m_nFontStyle = source->m_nFontStyle;
     m_fFontSize = source->m_fFontSize;
+}
+
+void CQarnFontProperty::SetFontSize(float points) {
+    m_fFontSize = Qarn::SaneFontSize(points);
 }
 
 CCharFormat CQarnFontProperty::GetCharFormat() const {
@@ -50,6 +55,8 @@ void CQarnFontProperty::Serialize(CArchive& ar) {
         ar << m_strFontName << m_fFontSize << m_nFontStyle << std::int32_t(0) << std::int32_t(0);
     } else {
         std::int32_t reserved = 0;
-        ar >> m_strFontName >> m_fFontSize >> m_nFontStyle >> reserved >> reserved;
+        float size = 0.0f;
+        ar >> m_strFontName >> size >> m_nFontStyle >> reserved >> reserved;
+        SetFontSize(size);
     }
 }

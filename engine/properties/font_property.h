@@ -28,7 +28,8 @@ public:
     BYTE GetFontStyle() const { return m_nFontStyle; }
     virtual void SetFontStyle(unsigned char style) { m_nFontStyle = style; }
     float GetFontSize() const { return m_fFontSize; }
-    virtual void SetFontSize(float points) { m_fFontSize = points; }
+    // Within the font-size bounds (drawing_limits.h).
+    virtual void SetFontSize(float points);
 
     // The face and size as a character format: height in twips (points x 20).
     CCharFormat GetCharFormat() const;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/drawing_limits.h"
 #include "platform/archive.h"
 #include "properties/basic_brush_property.h"
 #include "properties/brush_property.h"
@@ -42,6 +43,10 @@ void CQarnPenProperty::Copy(const CQarnPenProperty* source) {
     lineCap_ = source->lineCap_;
     SetBrush(source->brush_ ? static_cast<CQarnBasicBrushProperty*>(source->brush_->Clone())
                             : new CQarnBasicBrushProperty());
+}
+
+void CQarnPenProperty::SetLineWidth(float width) {
+    lineWidth_ = Qarn::SaneLineWidth(width);
 }
 
 void CQarnPenProperty::SetBrush(CQarnBasicBrushProperty* brush) {
@@ -129,6 +134,7 @@ void CQarnPenProperty::Serialize(CArchive& ar) {
     ar >> dashStyle >> dashCap_ >> penType_ >> alignment_ >> lineWidth_ >> fullBrush >> lineStyle >>
         lineCap_ >> lineJoin_ >> miterLimit_ >> repeatedFlag;
     dashStyle_ = dashStyle;
+    SetLineWidth(lineWidth_);
     SetQarnLineStyle(lineStyle);
     // The new paint replaces the old one only once it has been read whole.
     std::unique_ptr<CQarnBasicBrushProperty> paint(Qarn::NewBrushForFlag(fullBrush));

@@ -60,7 +60,8 @@ public:
     virtual void SetImageName(const QString& name);
 
     float GetLineWidth() const { return lineWidth_; }
-    void SetLineWidth(float width) { lineWidth_ = width; }
+    // Within the line-width bounds (drawing_limits.h).
+    void SetLineWidth(float width);
     unsigned short GetDashStyle() const { return dashStyle_; }
     void SetDashStyle(unsigned short style) { dashStyle_ = style; }
     BYTE GetDashCap() const { return dashCap_; }

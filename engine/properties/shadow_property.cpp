@@ -1,5 +1,6 @@
 #include "properties/shadow_property.h"
 
+#include "core/drawing_limits.h"
 #include "core/rect_geometry.h"
 #include "platform/archive.h"
 #include "properties/brush_property.h"
@@ -162,7 +163,7 @@ void CQarnShadowProperty::Serialize(CArchive& ar) {
     std::int32_t reserved = 0;
     ar >> style >> x >> y >> reserved >> reserved;
     m_dwStyle = style;
-    m_nXOffset = x;
-    m_nYOffset = y;
+    m_nXOffset = Qarn::SaneCoordinate(int(x));
+    m_nYOffset = Qarn::SaneCoordinate(int(y));
     SetBrushProperty(Qarn::LoadEmbeddedBrush(ar));
 }

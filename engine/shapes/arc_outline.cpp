@@ -10,6 +10,7 @@
 #include "platform/graphics_path.h"
 #include "platform/line_cap.h"
 #include "platform/line_join.h"
+#include "platform/path_union.h"
 #include "platform/pen.h"
 #include "properties/arrow_property.h"
 #include "properties/property_kinds.h"
@@ -43,7 +44,9 @@ void CQarnArcOutline::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_fOutlineWidth;
     } else {
-        ar >> m_fOutlineWidth;
+        float width = 0.0f;
+        ar >> width;
+        SetOutlineWidth(width);
     }
 }
 
@@ -77,10 +80,8 @@ BOOL CQarnArcOutline::CreateElements(RectF* rect) {
     stroke.SetLineCap(startCap, endCap, DashCapFlat);
     path->Widen(&stroke, nullptr, kFlatness);
     // Only the outer outline of the widened stroke remains (the holes of a closed piece stay
-    // holes).
-    QPainterPath outline = path->ToQPainterPath();
-    outline.setFillRule(Qt::WindingFill);
-    GraphicsPath simplified(outline.simplified());
+    // holes), when merging its pieces is affordable.
+    GraphicsPath simplified(PathUnion::Merge(path->ToQPainterPath()));
     simplified.SetFillMode(FillModeWinding);
     *path = simplified;
     return TRUE;

@@ -2,6 +2,7 @@
 // An arc, pie or chord whose stroke is turned into a closed outline of a fixed width: round
 // joins, no dashes, flat ends unless its arrow property asks for plain caps.
 
+#include "core/drawing_limits.h"
 #include "shapes/arc_pie.h"
 
 class CQarnArcOutline : public CQarnArcPie {
@@ -23,7 +24,7 @@ public:
     CRect GetBoundRect(bool) override;
 
     float GetOutlineWidth() const { return m_fOutlineWidth; }
-    void SetOutlineWidth(float width) { m_fOutlineWidth = width; }
+    void SetOutlineWidth(float width) { m_fOutlineWidth = Qarn::SaneLineWidth(width, 0.0f); }
 
 private:
     float m_fOutlineWidth = kDefaultOutlineWidth;

@@ -40,8 +40,10 @@ void CQarnPoint::Serialize(CArchive& ar) {
         return;
     }
     std::uint8_t style = 0;
-    ar >> style >> m_fMarkerRadius;
+    float radius = 0.0f;
+    ar >> style >> radius;
     m_nMarkerStyle = style;
+    SetMarkerRadius(radius);
 }
 
 void CQarnPoint::Copy(const CQarnPoint* source) {

@@ -3,6 +3,7 @@
 // rotated or flipped, and has no handles: dragging it anywhere moves its centre.
 
 #include "core/component.h"
+#include "core/drawing_limits.h"
 
 class CQarnPoint : public CQarnComponent {
     QARN_DECLARE_SERIAL(CQarnPoint)
@@ -34,7 +35,7 @@ public:
     BYTE GetMarkerStyle() const { return m_nMarkerStyle; }
     void SetMarkerStyle(BYTE style) { m_nMarkerStyle = style; }
     float GetMarkerRadius() const { return m_fMarkerRadius; }
-    void SetMarkerRadius(float radius) { m_fMarkerRadius = radius; }
+    void SetMarkerRadius(float radius) { m_fMarkerRadius = Qarn::SaneCoordinate(radius); }
 
 protected:
     // No handles: a selected point shows a dot on its centre, and every handle number

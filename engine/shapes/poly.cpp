@@ -105,8 +105,8 @@ void CQarnPoly::Serialize(CArchive& ar) {
         ar >> points[i];
     }
     m_dwPolyStyle = style;
-    m_fCornerRadius = corner;
-    m_fTension = tension;
+    SetCornerRadius(corner);
+    SetTension(tension);
     m_Points = std::move(points);
     m_nPointCount = count;
     ClearElements();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/component.h"
+#include "core/drawing_limits.h"
 
 class CQarnPoly : public CQarnComponent {
     QARN_DECLARE_SERIAL(CQarnPoly)
@@ -87,9 +88,9 @@ public:
     void SetIntegerPoint(bool on);
     DWORD GetIntegerPoint() const { return m_dwPolyStyle & kIntegerPoint; }
     float GetTension() const { return m_fTension; }
-    void SetTension(float tension) { m_fTension = tension; }
+    void SetTension(float tension) { m_fTension = Qarn::SaneTension(tension, kDefaultTension); }
     float GetCornerRadius() const { return m_fCornerRadius; }
-    void SetCornerRadius(float radius) { m_fCornerRadius = radius; }
+    void SetCornerRadius(float radius) { m_fCornerRadius = Qarn::SaneCoordinate(radius); }
 
     // Geometry from the points.
     // The frame from the points; 1 when it changed. The flags are not read.

@@ -11,6 +11,7 @@
 #include "platform/line_cap.h"
 #include "platform/line_end_shapes.h"
 #include "platform/line_join.h"
+#include "platform/path_union.h"
 #include "platform/pen.h"
 #include "properties/arrow_property.h"
 #include "properties/property_kinds.h"
@@ -53,7 +54,9 @@ void CQarnPolyOutline::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_fOutlineWidth;
     } else {
-        ar >> m_fOutlineWidth;
+        float width = 0.0f;
+        ar >> width;
+        SetOutlineWidth(width);
         // The cached bounds were taken before the width was known.
         SetBoundCache(GetBoundRect(false));
     }
@@ -85,11 +88,10 @@ BOOL CQarnPolyOutline::CreateElements(RectF* rect) {
         path->AddPath(&headPath, FALSE);
     }
     // Only the outer edge of the band is kept: overlapping pieces of the stroke (at sharp
-    // turns and where the line crosses itself) merge into one figure without inner edges.
-    QPainterPath merged = path->ToQPainterPath();
-    merged.setFillRule(Qt::WindingFill);
-    merged = merged.simplified();
-    GraphicsPath outline(merged);
+    // turns and where the line crosses itself) merge into one figure without inner edges,
+    // when that is affordable; a band too tangled to merge keeps its pieces, which fill the
+    // same area with the winding rule.
+    GraphicsPath outline(PathUnion::Merge(path->ToQPainterPath()));
     outline.Flatten(nullptr, kOutlineFlatness);
     outline.SetFillMode(path->GetFillMode());
     *path = outline;

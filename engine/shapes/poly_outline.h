@@ -20,7 +20,7 @@ public:
     void Serialize(CArchive& ar) override;
 
     float GetOutlineWidth() const { return m_fOutlineWidth; }
-    void SetOutlineWidth(float width) { m_fOutlineWidth = width; }
+    void SetOutlineWidth(float width) { m_fOutlineWidth = Qarn::SaneLineWidth(width, 0.0f); }
     DWORD GetOutlineDashStyle() const { return m_dwDashStyle; }
     DWORD GetOutlineLineJoin() const { return m_dwLineJoin; }
     DWORD GetOutlineLineCap() const { return m_dwLineCap; }

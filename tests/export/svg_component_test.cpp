@@ -1,6 +1,7 @@
 // What a component writes beyond its outline: shading, text clipping and text shadows,
 // pictures of texture fills saved beside the file, and the text it keeps of its export.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -175,6 +176,41 @@ TEST_F(SvgComponentTest, APictureInTheOutputFolderIsNotCopied) {
     const QString svg = Export();
     EXPECT_TRUE(svg.contains(QStringLiteral("xlink:href=\"here.png\"")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // here.png, out.svg
+}
+
+TEST_F(SvgComponentTest, OnlyImageFilesArePicturesAndSpecialFilesAreNeverOpened) {
+    // A document naming a text file, a FIFO and a device as pictures: none of them gets a
+    // fill or a copy beside the file, and the export does not wait on the FIFO.
+    const QString text = dir.filePath(QStringLiteral("art/notes.png"));
+    QDir().mkpath(dir.filePath(QStringLiteral("art")));
+    {
+        QFile file(text);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("these are notes, not a picture");
+    }
+    const QString fifo = dir.filePath(QStringLiteral("art/pipe.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& name : {text, fifo, QStringLiteral("/dev/zero")}) {
+        Textured(name);
+    }
+    // A FIFO under the name a real picture's copy would take is passed over, not opened.
+    const QString picture = Picture(dir.filePath(QStringLiteral("art/real.png")), 0xFF00FF00u);
+    Textured(picture);
+    QDir().mkpath(dir.filePath(QStringLiteral("out")));
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("out/real.png"))).constData(), 0600),
+        0);
+    const QString svg = Export(QStringLiteral("out/page.svg"));
+    EXPECT_FALSE(svg.contains(QStringLiteral("notes")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("pipe")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("zero")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("xlink:href=\"real-2.png\"")));
+    QStringList copied =
+        QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::System);
+    copied.sort();
+    EXPECT_EQ(copied, (QStringList{QStringLiteral("page.svg"), QStringLiteral("real-2.png"),
+                                   QStringLiteral("real.png")}));
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("out/real-2.png"))).pixel(0, 0), 0xFF00FF00u);
 }
 
 TEST_F(SvgComponentTest, OnlyAComponentExportedOnItsOwnKeepsItsText) {

@@ -319,3 +319,23 @@ TEST(GraphicsPathTest, TransformMovesEveryPoint) {
     ExpectNear(path.Points()[1], 100, 10);  // (10, 0) turned a quarter clockwise
     ExpectNear(path.Points()[2], 80, 10);
 }
+
+TEST(GraphicsPathTest, FlatteningAPathOfHugeCurvesStaysNearItsLimit) {
+    // 65,535 curves each a million units across would need 1024 lines apiece.
+    GraphicsPath path;
+    std::vector<PointF> points;
+    for (int i = 0; i < 65535; ++i) {
+        points.emplace_back(float(i % 2) * 1e6f, float(i) * 10.0f);
+    }
+    ASSERT_EQ(path.AddCurve(points.data(), int(points.size()), 0.5f), Ok);
+    const int curves = (path.GetPointCount() - 1) / 3;
+    ASSERT_EQ(curves, 65534);
+    EXPECT_EQ(path.Flatten(nullptr, 0.25f), Ok);
+    EXPECT_LE(size_t(path.GetPointCount()), GraphicsPath::kMaxFlattenedLines);
+    EXPECT_GT(path.GetPointCount(), curves);  // still more than one line per curve
+    // A path within the limit keeps the flatness asked for.
+    GraphicsPath small;
+    small.AddBezier(PointF(0, 0), PointF(0, 1000), PointF(1000, 1000), PointF(1000, 0));
+    small.Flatten(nullptr, 0.25f);
+    EXPECT_GT(small.GetPointCount(), 50);
+}

@@ -2,6 +2,8 @@
 
 #include <QPen>
 #include <QRegion>
+#include <cmath>
+#include <limits>
 
 #include "platform/graphics_path.h"
 #include "platform/matrix.h"
@@ -21,6 +23,26 @@ TEST(PenTest, NamedDashStylesAreMeasuredInPenWidths) {
     EXPECT_EQ(q.dashPattern(), (QList<qreal>{3, 1, 1, 1, 1, 1}));
     EXPECT_EQ(pen.SetDashStyle(DashStyle(9)), InvalidParameter);
     EXPECT_EQ(pen.GetDashStyle(), DashStyleDashDotDot);
+}
+
+TEST(PenTest, EveryConstructorRefusesWidthsThatAreNotFiniteAndNonNegative) {
+    const SolidBrush red(Color(0xFFFF0000u));
+    for (const float width : {std::numeric_limits<float>::infinity(),
+                              -std::numeric_limits<float>::infinity(), std::nanf(""), -2.0f}) {
+        const Pen byColor(Color(Color::Black), width);
+        const Pen byBrush(&red, width);
+        for (const Pen* pen : {&byColor, &byBrush}) {
+            EXPECT_EQ(pen->GetWidth(), 1.0f) << width;
+            EXPECT_EQ(pen->GetLastStatus(), InvalidParameter) << width;
+            // A dashed Qt pen of that width finishes its pattern.
+            Pen dashed(*pen);
+            dashed.SetDashStyle(DashStyleDot);
+            EXPECT_TRUE(std::isfinite(dashed.ToQPen().widthF()));
+        }
+    }
+    const Pen wide(Color(Color::Black), 3.0e38f);
+    EXPECT_EQ(wide.GetWidth(), 3.0e38f);
+    EXPECT_EQ(wide.GetLastStatus(), Ok);
 }
 
 TEST(PenTest, CustomPatternsMustBePositiveAndOddOnesAreSpelledOut) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QImage>
@@ -236,7 +237,12 @@ TEST_F(BrushKindsTest, APictureThatCannotBeLoadedPaintsNothing) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("\x89PNG\r\n\x1a\n not really a picture");
     }
-    for (const QString& name : {broken, dir.filePath(QStringLiteral("missing.png")), QString()}) {
+    // A FIFO or a device under a picture's name is never opened (opening the FIFO would wait
+    // for a writer for ever).
+    const QString fifo = dir.filePath(QStringLiteral("pipe.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& name : {broken, dir.filePath(QStringLiteral("missing.png")), QString(),
+                                fifo, QStringLiteral("/dev/zero")}) {
         CQarnBrushProperty brush;
         Make(brush, CQarnBrushProperty::Texture, 0, Color(0xFFFF0000u), Color(0xFF000000u));
         brush.SetImageName(name);
