@@ -288,7 +288,10 @@ bool CCompoundFile::WriteFile(const QString& path, const CCompoundStorage& root,
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered, so that a short write shows at once: a buffered one would only fail while
+    // committing, which then still puts the cut file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         SetError(error, QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
         return false;
     }
