@@ -87,16 +87,6 @@ TEST_F(AutoShapeDrawingTest, ComponentsWithoutPropertiesOfTheirOwnArePaintedLike
     EXPECT_EQ(Render(*shape).pixel(150, 50), kWhite);
 }
 
-TEST_F(AutoShapeDrawingTest, AnInstanceWithoutTemplateIsItsRectangle) {
-    CQarnAutoShape* shape = PlaceInstance(doc, RectF(20, 20, 100, 50), 8);
-    shape->SetFillColor(Color(0xFF00FFFFu));
-    const QImage image = Render(*shape);
-    EXPECT_EQ(image.pixel(30, 30), 0xFF00FFFFu);
-    EXPECT_EQ(image.pixel(115, 65), 0xFF00FFFFu);
-    EXPECT_EQ(image.pixel(130, 30), kWhite);
-    EXPECT_TRUE(shape->HitTest(PointF(100, 40), 1.0f));
-}
-
 TEST_F(AutoShapeDrawingTest, AnInstanceIsHitWhereItsElementsAreNotInTheGapsBetweenThem) {
     CQarnAutoShape* shape = PlaceInstance(doc, RectF(0, 0, 200, 100), 7);
     EXPECT_TRUE(shape->HitTest(PointF(50, 50), 1.0f));    // the box

@@ -54,14 +54,12 @@ TEST(ShapeBaseTest, FreeHandlesStretchWithTheFrameAboutItsCentre) {
     ExpectPointNear(shape->GetRectF().GetLocation(), PointF(-50, 35));
     // The same rectangle changes nothing.
     EXPECT_EQ(shape->MoveTo(shape->GetRectF(), 0), 0);
-}
-
-TEST(ShapeBaseTest, AFrameWithoutWidthKeepsTheHandlesOffsetAcross) {
-    CQarnShapeBase shape(RectF(10, 0, 0, 100), 1);
-    shape.SetFreeHandle(PointF(14, 75), 0);
-    shape.MoveTo(RectF(0, 0, 40, 200), 0);
-    // Across: kept 4 right of the centre (10 before, 20 now); along: stretched twice.
-    ExpectPointNear(shape.GetFreeHandle(0), PointF(24, 150));
+    // A frame without width keeps the handle's offset across (4 right of the centre) and
+    // stretches it along.
+    CQarnShapeBase flat(RectF(10, 0, 0, 100), 1);
+    flat.SetFreeHandle(PointF(14, 75), 0);
+    flat.MoveTo(RectF(0, 0, 40, 200), 0);
+    ExpectPointNear(flat.GetFreeHandle(0), PointF(24, 150));
 }
 
 TEST(ShapeBaseTest, SizingByAFrameHandleCarriesTheFreeHandles) {
@@ -83,9 +81,6 @@ TEST(ShapeBaseTest, ConfiningClampsEachCoordinateIntoTheSpan) {
     PointF p(-5, 50);
     CQarnShapeBase::ConfinePoint(p, RectF(0, 0, 100, -40));
     ExpectPointNear(p, PointF(0, 0));
-    PointF q(150, -100);
-    CQarnShapeBase::ConfinePoint(q, RectF(100, -50, -100, 0));
-    ExpectPointNear(q, PointF(100, -50));
 }
 
 TEST(ShapeBaseTest, FreeHandlesComeAfterTheFrameAndTheLabelAsYellowDiamonds) {
@@ -141,24 +136,6 @@ TEST(ShapeBaseTest, DraggingAFreeHandleTakesThePointIntoTheTurnedFrameAndItsCons
     ExpectPointNear(star.GetFreeHandle(0), PointF(3, 4));
 }
 
-TEST(ShapeBaseTest, TheRecordHoldsTheFreeHandlesAfterTheComponent) {
-    auto shape = TwoHandles();
-    const QByteArray bytes = StoredRecord(*shape);
-    QByteArray tail;
-    {
-        CArchive ar(CArchive::store, &tail);
-        ar << std::int32_t(2) << PointF(60, 50) << PointF(20, 80) << std::int32_t(0)
-           << std::int32_t(0);
-    }
-    EXPECT_TRUE(bytes.endsWith(tail));
-
-    auto back = ReadOne<CQarnShapeBase>(WriteOne(shape.get()));
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->GetFreeHandleCount(), 2);
-    ExpectPointNear(back->GetFreeHandle(1), PointF(20, 80));
-    EXPECT_EQ(WriteOne(back.get()), WriteOne(shape.get()));
-}
-
 TEST(ShapeBaseTest, AKindRefusesARecordWithOtherFreeHandles) {
     CQarnShapeStar star(RectF(0, 0, 10, 10));
     QByteArray bytes = StoredRecord(star);
@@ -175,6 +152,9 @@ TEST(ShapeBaseTest, AKindRefusesARecordWithOtherFreeHandles) {
     QByteArray undefined = bytes;
     undefined.replace(countAt + 4, 4, QByteArray::fromHex("0000c07f"));  // NaN
     EXPECT_FALSE(ReadFails<CQarnShapeStar>(undefined).isEmpty());
-    // The base itself reads any number.
-    EXPECT_TRUE(ReadFails<CQarnShapeBase>(StoredRecord(*TwoHandles())).isEmpty());
+    // The base itself reads any number, and writes what it read.
+    auto back = ReadOne<CQarnShapeBase>(WriteOne(TwoHandles().get()));
+    ASSERT_NE(back, nullptr);
+    ExpectPointNear(back->GetFreeHandle(1), PointF(20, 80));
+    EXPECT_EQ(WriteOne(back.get()), WriteOne(TwoHandles().get()));
 }

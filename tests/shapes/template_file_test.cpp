@@ -57,17 +57,6 @@ protected:
 
 }  // namespace
 
-TEST_F(TemplateFileTest, TheFileIsTheHeaderThenTheTemplateList) {
-    std::unique_ptr<CQarnAutoShapeTempl> t(BoxAndDisc(80000));
-    const QByteArray bytes = Qarn::WriteTemplateFile({t.get()}, Header());
-    const QByteArray header = Strings({QStringLiteral("Plant symbols"), QStringLiteral("Ada"),
-                                       QStringLiteral("ada@example.org"),
-                                       QStringLiteral("Ostrovan"), QStringLiteral("example.org")}) +
-                              QByteArray(12, '\0') + QByteArray::fromHex("0100ffff0000") +
-                              char(19) + '\0' + QByteArray("CQarnAutoShapeTempl");
-    EXPECT_TRUE(bytes.startsWith(header)) << bytes.left(header.size() + 8).toHex().toStdString();
-}
-
 TEST_F(TemplateFileTest, AWrittenFileReadsBackToTheSameTemplates) {
     std::unique_ptr<CQarnAutoShapeTempl> first(BoxAndDisc(80000));
     std::unique_ptr<CQarnAutoShapeTempl> second(BoxAndDisc(80001));
@@ -77,6 +66,16 @@ TEST_F(TemplateFileTest, AWrittenFileReadsBackToTheSameTemplates) {
     QString error;
     ASSERT_TRUE(Qarn::SaveTemplateListToFile(path, {first.get(), second.get()}, Header(), &error))
         << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // The five strings of the header, three zero words, then the list.
+    const QByteArray header = Strings({QStringLiteral("Plant symbols"), QStringLiteral("Ada"),
+                                       QStringLiteral("ada@example.org"),
+                                       QStringLiteral("Ostrovan"), QStringLiteral("example.org")}) +
+                              QByteArray(12, '\0') + QByteArray::fromHex("0200ffff0000") +
+                              char(19) + '\0' + QByteArray("CQarnAutoShapeTempl");
+    EXPECT_TRUE(bytes.startsWith(header));
 
     list.append(BoxAndDisc(1));  // templates already there stay in front
     QString title;
@@ -86,16 +85,7 @@ TEST_F(TemplateFileTest, AWrittenFileReadsBackToTheSameTemplates) {
     EXPECT_EQ(list[0]->GetTemplateID(), 1u);
     EXPECT_EQ(ObjectBytes(list[1]), ObjectBytes(first.get()));
     EXPECT_EQ(ObjectBytes(list[2]), ObjectBytes(second.get()));
-    EXPECT_EQ(list[2]->GetDefaultWidth(), 150);
-
-    // Writing what was read gives the same file.
-    CQarnTemplateFileInfo info;
-    ASSERT_TRUE(Qarn::ReadTemplateFile(Qarn::WriteTemplateFile({list[1], list[2]}, Header()), list,
-                                       &info, &error));
-    EXPECT_EQ(info.company, QStringLiteral("Ostrovan"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(Qarn::WriteTemplateFile({list[1], list[2]}, Header()), file.readAll());
+    EXPECT_EQ(Qarn::WriteTemplateFile({list[1], list[2]}, Header()), bytes);
 }
 
 TEST_F(TemplateFileTest, ADamagedFileAddsNothingAndSaysWhy) {
@@ -113,25 +103,13 @@ TEST_F(TemplateFileTest, ADamagedFileAddsNothingAndSaysWhy) {
 
     // A component where a template belongs.
     CQarnRect box(RectF(0, 0, 10, 10));
-    QByteArray wrongClass;
-    {
-        CArchive ar(CArchive::store, &wrongClass);
-        ar << QString() << QString() << QString() << QString() << QString();
-        ar << std::uint32_t(0) << std::uint32_t(0) << std::uint32_t(0);
-        ar.WriteObjectList(QList<CQarnComponent*>{&box});
-    }
+    QByteArray wrongClass = good.left(good.indexOf(QByteArray::fromHex("0200ffff")));
+    CArchive(CArchive::store, &wrongClass).WriteObjectList(QList<CQarnComponent*>{&box});
     EXPECT_EQ(Load(wrongClass, &error), 0);
     EXPECT_TRUE(error.contains(QStringLiteral("CQarnRect"))) << error.toStdString();
 
     // The same template twice: a back reference that would give it two owners.
-    QByteArray twice;
-    {
-        CArchive ar(CArchive::store, &twice);
-        ar << QString() << QString() << QString() << QString() << QString();
-        ar << std::uint32_t(0) << std::uint32_t(0) << std::uint32_t(0);
-        ar.WriteObjectList(QList<CQarnAutoShapeTempl*>{a.get(), a.get()});
-    }
-    EXPECT_EQ(Load(twice, &error), 0);
+    EXPECT_EQ(Load(Qarn::WriteTemplateFile({a.get(), a.get()}, Header()), &error), 0);
 
     EXPECT_EQ(Load(good, &error), 1) << error.toStdString();
     EXPECT_EQ(list.size(), 2);
@@ -156,18 +134,4 @@ TEST_F(TemplateFileTest, AFileThatCannotBeOpenedGivesZero) {
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("old"));
-}
-
-TEST_F(TemplateFileTest, TheListInstalledFirstWinsOnADuplicateId) {
-    CQarnTemplateList second;
-    {
-        InstalledTemplates first(BoxAndDisc(7));
-        Qarn::AddASTemplateList(&second);
-        second.append(BoxAndDisc(7));
-        second.append(BoxAndDisc(8));
-        EXPECT_EQ(Qarn::FindASTemplate(7), first.list[0]);
-        EXPECT_EQ(Qarn::FindASTemplate(8), second[1]);
-    }
-    EXPECT_EQ(Qarn::FindASTemplate(8), nullptr);
-    qDeleteAll(second);
 }
