@@ -136,6 +136,9 @@ TEST_F(AutoShapeTest, TheNameAndTheStatesComeFromTheTemplates) {
     on->SetTemplateName(QStringLiteral("Valve open"));
     InstalledTemplates installed(off);
     installed.list.append(on);
+    // A list installed later with the same number changes nothing: the first list wins.
+    CQarnTemplateList later{BoxAndDisc(50)};
+    Qarn::AddASTemplateList(&later);
     CQarnAutoShape* shape = PlaceInstance(doc, RectF(0, 0, 100, 50), 50);
     EXPECT_EQ(shape->GetName(), QStringLiteral("Valve-%1").arg(shape->GetID()));
     EXPECT_EQ(shape->GetTemplate(), off);
@@ -155,6 +158,8 @@ TEST_F(AutoShapeTest, TheNameAndTheStatesComeFromTheTemplates) {
     // Without a template the component's own rule names it.
     CQarnAutoShape* lost = PlaceInstance(doc, RectF(0, 0, 1, 1), 77);
     EXPECT_EQ(lost->GetName(), QStringLiteral("AutoShape-%1").arg(lost->GetID()));
+    qDeleteAll(later);
+    later.clear();
 }
 
 TEST_F(AutoShapeTest, TheDocumentKeepsACopyAndRefreshesItWhenTheSettingSaysSo) {
