@@ -1,11 +1,13 @@
 #include "inkvane_app.h"
 
+#include "controls/template_missing_message.h"
 #include "core/configuration.h"
 #include "core/default_page_size.h"
 #include "core/default_properties.h"
 #include "core/library_init.h"
 #include "main_frame.h"
 #include "platform/window_messages.h"
+#include "shapes/template_missing_report.h"
 #include "view/default_printer.h"
 
 CInkvaneApp::CInkvaneApp() : CWinApp(QStringLiteral("Inkvane")) {}
@@ -17,6 +19,8 @@ bool CInkvaneApp::InitInstance() {
     QarnDllInitialize();
     // New pages take the printable area of the default printer.
     Qarn::SetDefaultPageSizeProvider(&Qarn::GetPrinterPageSize);
+    // Symbols found nowhere are reported with a message box.
+    Qarn::SetTemplateMissingReporter(&Qarn::ShowTemplateMissingMessage);
     Qarn::SetVizEffect(1);
     Qarn::ReadConfig(this);
     Qarn::CreateDefaultProperty();

@@ -1,8 +1,8 @@
 // Writes the seed corpora of the fuzz targets with the project's own writers:
-// qarn_fuzz_make_corpus DIR fills DIR/archive_reader, DIR/compound_file and the document folders
-// of the reader, SVG-export and render targets. Each archive seed starts with the byte that
-// tells the target what the rest holds (0 objects, 1 a property list, 2 a component list); the
-// compound-file seeds are whole document files.
+// qarn_fuzz_make_corpus DIR fills DIR/archive_reader, DIR/compound_file, the document folders
+// of the reader, SVG-export and render targets, and DIR/template_file. Each archive seed
+// starts with the byte that tells the target what the rest holds (0 objects, 1 a property
+// list, 2 a component list); the compound-file seeds are whole document files.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -31,13 +31,17 @@
 #include "properties/text_property.h"
 #include "shapes/arc_outline.h"
 #include "shapes/arc_pie.h"
+#include "shapes/auto_shape.h"
 #include "shapes/auto_shape_templ.h"
+#include "shapes/catalogue/cube.h"
+#include "shapes/catalogue/star.h"
 #include "shapes/group.h"
 #include "shapes/point.h"
 #include "shapes/poly.h"
 #include "shapes/poly_outline.h"
 #include "shapes/rect.h"
 #include "shapes/shape_ids.h"
+#include "shapes/template_file.h"
 
 namespace {
 
@@ -137,8 +141,19 @@ bool SaveDocuments(const QString& folder) {
     full.AddNewCanvas()->SetSize(300, 200);
     auto* templ = new CQarnAutoShapeTempl();
     templ->SetTemplateID(80000);
+    templ->SetPosition(RectF(0, 0, 20, 10));
+    templ->AddComponent(Styled(RectF(0, 0, 20, 10)));
     templ->AddAnchorPoint(PointF(1, 1), 2);
     full.AddTemplate(templ, false);
+    // An instance of the document's symbol and two parametric shapes on the first page.
+    auto* instance = new CQarnAutoShape(RectF(10, 100, 60, 30), 80000);
+    full.AddTail(instance, full.GetCanvasList().first()->GetLayers().first());
+    instance->Initialize(instance->GetLayer());
+    auto* star = new CQarnShapeStar(RectF(80, 100, 30, 30));
+    star->SetShapeID(18291);
+    full.AddTail(star, full.GetCanvasList().first()->GetLayers().first());
+    full.AddTail(new CQarnShapeCube(RectF(120, 100, 40, 30)),
+                 full.GetCanvasList().first()->GetLayers().first());
     ok &= full.OnSaveDocument(QDir(folder).filePath(QStringLiteral("full.met")), &error);
     return ok;
 }
@@ -180,6 +195,76 @@ bool SaveDrawing(const QString& folder) {
     doc.AddTail(box);
     QString error;
     return doc.OnSaveDocument(QDir(folder).filePath(QStringLiteral("drawing.met")), &error);
+}
+
+// Symbol files as the symbol editor exports them: one holding a symbol of every kind of part
+// (a state of a two-state symbol among them, and a symbol drawing an instance of itself), one
+// of several small symbols, and one without any.
+bool SaveTemplateFiles(const QString& folder) {
+    if (!QDir().mkpath(folder)) {
+        return false;
+    }
+    const QDir dir(folder);
+    CQarnTemplateFileInfo info;
+    info.description = QStringLiteral("Plant symbols");
+    info.author = QStringLiteral("Ada");
+
+    auto* parts = new CQarnAutoShapeTempl();
+    parts->SetTemplateID(80000);
+    parts->SetTemplateName(QStringLiteral("Every part"));
+    parts->SetPosition(RectF(0, 0, 200, 100));
+    parts->SetTextPosition(RectF(10, 10, 180, 20));
+    parts->SetDefaultSize(200, 100);
+    auto* round = new CQarnRect(RectF(0, 0, 40, 20));
+    round->SetShapeID(Qarn::kShapeRoundRectangle);
+    round->SetUseItsOwn(true);
+    parts->AddComponent(round);
+    auto* pie = new CQarnArcPie(RectF(40, 0, 30, 30));
+    pie->SetShapeID(Qarn::kShapePie);
+    pie->RotateAt(30, pie->GetCenterPointF(), 1);
+    parts->AddComponent(pie);
+    auto* line = new CQarnPoly(RectF(0, 0, 1, 1));
+    line->AddPoint(PointF(80, 10));
+    line->AddPoint(PointF(120, 60));
+    line->AddPoint(PointF(90, 90));
+    line->RecalcBounds();
+    line->SetClosed(false);
+    auto* arrow = new CQarnArrowProperty();
+    arrow->SetEndArrow(ArrowTypeArrow);
+    line->AddProperty(arrow);
+    parts->AddComponent(line);
+    auto* star = new CQarnShapeStar(RectF(120, 0, 40, 40));
+    star->SetShapeID(18326);
+    star->SetPointCount(8);
+    parts->AddComponent(star);
+    auto* cube = new CQarnShapeCube(RectF(160, 40, 40, 60));
+    cube->SetFillWithPen(true);
+    parts->AddComponent(cube);
+    parts->AddComponent(new CQarnAutoShape(RectF(0, 60, 40, 40), 80000));
+    parts->AddComponent(new CQarnAutoShape(RectF(40, 60, 40, 40), 80001));
+    parts->AddComponent(new CQarnPoint(PointF(100, 95)));
+    parts->AddAnchorPoint(PointF(200, 50), 2);
+    parts->AddAnchorPoint(PointF(100, 100), 4);
+    auto* open = static_cast<CQarnAutoShapeTempl*>(parts->Clone(nullptr));
+    open->SetTemplateID(80001);
+    open->SetStandardAnchors(false);
+
+    CQarnTemplateList small;
+    for (UINT id = 1; id <= 3; ++id) {
+        auto* t = new CQarnAutoShapeTempl();
+        t->SetTemplateID(id);
+        t->SetPosition(RectF(0, 0, 10.0f * id, 10));
+        t->AddComponent(Styled(RectF(0, 0, 10.0f * id, 10)));
+        small.append(t);
+    }
+    const bool ok =
+        SaveFile(dir, "parts.tpl", Qarn::WriteTemplateFile({parts, open}, info)) &&
+        SaveFile(dir, "small.tpl", Qarn::WriteTemplateFile(small, info)) &&
+        SaveFile(dir, "empty.tpl", Qarn::WriteTemplateFile({}, CQarnTemplateFileInfo()));
+    delete parts;
+    delete open;
+    qDeleteAll(small);
+    return ok;
 }
 
 int main(int argc, char** argv) {
@@ -264,5 +349,6 @@ int main(int argc, char** argv) {
     ok &= SaveDocuments(top.filePath(QStringLiteral("svg_export")));
     ok &= SaveDocuments(top.filePath(QStringLiteral("render")));
     ok &= SaveDrawing(top.filePath(QStringLiteral("render")));
+    ok &= SaveTemplateFiles(top.filePath(QStringLiteral("template_file")));
     return ok ? 0 : 1;
 }

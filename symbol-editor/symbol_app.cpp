@@ -1,11 +1,13 @@
 #include "symbol_app.h"
 
 #include "as_main_frame.h"
+#include "controls/template_missing_message.h"
 #include "core/configuration.h"
 #include "core/default_page_size.h"
 #include "core/default_properties.h"
 #include "core/library_init.h"
 #include "platform/window_messages.h"
+#include "shapes/template_missing_report.h"
 #include "view/default_printer.h"
 
 CSymbolApp::CSymbolApp() : CWinApp(QStringLiteral("Symbol Editor")) {}
@@ -17,6 +19,8 @@ bool CSymbolApp::InitInstance() {
     QarnDllInitialize();
     // New pages take the printable area of the default printer.
     Qarn::SetDefaultPageSizeProvider(&Qarn::GetPrinterPageSize);
+    // Symbols found nowhere are reported with a message box.
+    Qarn::SetTemplateMissingReporter(&Qarn::ShowTemplateMissingMessage);
     Qarn::ReadConfig(this);
     Qarn::CreateDefaultProperty();
     mainFrame_ = std::make_unique<CASMainFrame>();

@@ -5,6 +5,7 @@
 #include "core/default_page_size.h"
 #include "core/doc_message_adapter.h"
 #include "core/layer.h"
+#include "core/template_registry.h"
 #include "platform/view.h"
 #include "properties/basic_brush_property.h"
 #include "undo/undo_manager.h"
@@ -280,6 +281,8 @@ CQarnAutoShapeTempl* CQarnDoc::AddTemplate(CQarnAutoShapeTempl* t, bool replace)
     }
     if (existing == nullptr) {
         m_Templates.append(t);
+        // Instances without a template look again.
+        Qarn::NoteTemplatesChanged();
         return t;
     }
     if (!replace) {

@@ -11,10 +11,16 @@ QList<CQarnTemplateList*>& Lists() {
     return lists;
 }
 
+quint64& Generation() {
+    static quint64 generation = 0;
+    return generation;
+}
+
 }  // namespace
 
 void AddASTemplateList(CQarnTemplateList* list) {
     Lists().append(list);
+    NoteTemplatesChanged();
 }
 
 CQarnTemplateList* GetASTemplateList(int i) {
@@ -55,6 +61,15 @@ UINT FindASID(UINT n) {
 
 void ClearASTListEntry() {
     Lists().clear();
+    NoteTemplatesChanged();
+}
+
+quint64 GetTemplateGeneration() {
+    return Generation();
+}
+
+void NoteTemplatesChanged() {
+    ++Generation();
 }
 
 }  // namespace Qarn

@@ -2,6 +2,8 @@
 // The installed symbols: template lists in the order they were registered. The registry only
 // refers to the lists; they belong to whoever registered them (the symbol panel).
 
+#include <QtGlobal>
+
 #include "platform/win_types.h"
 #include "shapes/auto_shape_templ.h"
 
@@ -17,5 +19,11 @@ CQarnAutoShapeTempl* FindASTemplate(UINT id);
 UINT FindASID(UINT n);
 // Forgets every list without touching the lists themselves.
 void ClearASTListEntry();
+
+// A number that changes whenever a template may have come, gone or changed: a list added or
+// forgotten, a template read, copied, given a component or deleted, a document's copies
+// changed. Instances keep the template they draw with only as long as this number stays.
+quint64 GetTemplateGeneration();
+void NoteTemplatesChanged();
 
 }  // namespace Qarn

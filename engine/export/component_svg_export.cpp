@@ -11,6 +11,7 @@
 #include "core/custom_config.h"
 #include "core/element.h"
 #include "core/rect_geometry.h"
+#include "export/component_svg.h"
 #include "export/svg_export_context.h"
 #include "export/svg_paint_writer.h"
 #include "export/svg_shape_writer.h"
@@ -33,9 +34,10 @@ namespace {
 
 class ComponentSvgWriter {
 public:
-    ComponentSvgWriter(CQarnComponent& c, CSvgExportContext& context)
+    ComponentSvgWriter(CQarnComponent& c, CSvgExportContext& context, const CSvgComponentForm& form)
         : c_(c),
           context_(context),
+          form_(form),
           paint_(context.Definitions(), context.Format(), &context.Pictures()),
           shapes_(context.Format()),
           format_(context.Format()) {}
@@ -59,6 +61,7 @@ private:
 
     CQarnComponent& c_;
     CSvgExportContext& context_;
+    CSvgComponentForm form_;
     CSvgPaintWriter paint_;
     CSvgShapeWriter shapes_;
     CSvgNumberFormat format_;
@@ -169,7 +172,8 @@ void ComponentSvgWriter::Element(CQarnElement& element, bool userSpace, int coun
     const bool filled = element.HasFlag(CQarnElement::kFill);
     const bool widen = heads && !markers;
     if (filled || !widen) {
-        out_ += shapes_.SVG_PathToString(c_, element.GetPath(), count == 1 ? 1 : 0);
+        out_ += shapes_.SVG_PathToString(c_, element.GetPath(),
+                                         count == 1 && form_.basicShapes ? 1 : 0);
         if (filled) {
             Fill(element.GetBrush(), element.GetRectF(), userSpace, element.GetShade());
         } else {
@@ -345,7 +349,14 @@ QString ComponentSvgWriter::Write() {
     out_ += QLatin1String(">\n");
     CQarnShadowProperty* shadow = c_.GetShadowProperty();
     if (shadow != nullptr && c_.GetDrawShadow()) {
+        if (form_.shadowGroup) {
+            out_ += QLatin1String("<g id=\"") + QarnSvg::AttributeFilter(c_.GetName()) +
+                    QLatin1String("-shdw\">\n");
+        }
         Shadow(shadow);
+        if (form_.shadowGroup) {
+            out_ += QLatin1String("</g>\n");
+        }
     }
     if (c_.GetElementCount() == 0) {
         c_.ResetPath();
@@ -371,8 +382,11 @@ QString ComponentSvgWriter::Write() {
 
 }  // namespace
 
-void CQarnComponent::ExportToSVG(QString* out, QString* folder) {
-    if (out == nullptr || IsKindOf(RUNTIME_CLASS(CQarnGroup))) {
+namespace QarnSvg {
+
+void ExportComponent(CQarnComponent& component, QString* out, QString* folder,
+                     const CSvgComponentForm& form) {
+    if (out == nullptr || component.IsKindOf(RUNTIME_CLASS(CQarnGroup))) {
         return;
     }
     std::unique_ptr<CSvgExportContext> own;
@@ -381,16 +395,18 @@ void CQarnComponent::ExportToSVG(QString* out, QString* folder) {
         own = std::make_unique<CSvgExportContext>(folder ? *folder : QString());
         context = own.get();
     }
-    ComponentSvgWriter writer(*this, *context);
+    ComponentSvgWriter writer(component, *context, form);
     const QString text = writer.Write();
     // A component exported on its own keeps its text; in a document export the file holds it,
     // and keeping a second copy of every component's text would double the export's memory.
-    if (own) {
-        m_strSVG = text;
-    } else {
-        m_strSVG.clear();
-    }
+    component.SetSVGText(own ? text : QString());
     out->append(text);
+}
+
+}  // namespace QarnSvg
+
+void CQarnComponent::ExportToSVG(QString* out, QString* folder) {
+    QarnSvg::ExportComponent(*this, out, folder, CSvgComponentForm());
 }
 
 void CQarnComponent::ExportToSVG(QIODevice* file) {

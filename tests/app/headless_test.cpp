@@ -14,6 +14,9 @@
 #include "core/doc.h"
 #include "core/layer.h"
 #include "headless_runner.h"
+#include "shapes/auto_shape.h"
+#include "shapes/auto_shape_templ.h"
+#include "shapes/catalogue/star.h"
 #include "support/svg_witness.h"
 
 namespace {
@@ -61,6 +64,54 @@ TEST_F(HeadlessTest, InfoSummarisesPagesLayersAndComponents) {
     EXPECT_EQ(c[QStringLiteral("name")].toString(), QStringLiteral("Rectangle-0"));
     EXPECT_EQ(c[QStringLiteral("frame")].toArray()[3].toDouble(), 40.0);
     EXPECT_EQ(c[QStringLiteral("style")].toString(), QStringLiteral("0x00504007"));
+}
+
+TEST_F(HeadlessTest, InfoListsSymbolsTheirInstancesAndParametricShapes) {
+    const QString path = dir.filePath(QStringLiteral("symbols.met"));
+    {
+        CQarnDoc doc;
+        ASSERT_TRUE(doc.OnNewDocument());
+        auto* t = new CQarnAutoShapeTempl();
+        t->SetTemplateID(80000);
+        t->SetTemplateName(QStringLiteral("Valve"));
+        t->SetPosition(RectF(0, 0, 100, 50));
+        t->AddComponent(new CQarnComponent(RectF(0, 0, 100, 50)));
+        t->AddAnchorPoint(PointF(100, 25), 2);
+        doc.AddTemplate(t, false);
+        auto* instance = new CQarnAutoShape(RectF(10, 10, 100, 50), 80000);
+        doc.AddTail(instance);
+        instance->Initialize(instance->GetLayer());
+        doc.AddTail(new CQarnAutoShape(RectF(10, 100, 20, 20), 123));
+        auto* star = new CQarnShapeStar(RectF(0, 0, 100, 100));
+        star->SetShapeID(18291);
+        doc.AddTail(star);
+        QString error;
+        ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
+    }
+    QString output;
+    QString error;
+    ASSERT_EQ(Run({QStringLiteral("--info"), path}, &output, &error), 0) << error.toStdString();
+    const QJsonObject root = QJsonDocument::fromJson(output.toUtf8()).object();
+    const QJsonArray symbols = root[QStringLiteral("symbols")].toArray();
+    ASSERT_EQ(symbols.size(), 1);
+    EXPECT_EQ(symbols[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Valve"));
+    EXPECT_EQ(symbols[0].toObject()[QStringLiteral("anchors")].toInt(), 1);
+    const QJsonArray components = root[QStringLiteral("pages")]
+                                      .toArray()[0]
+                                      .toObject()[QStringLiteral("layers")]
+                                      .toArray()[0]
+                                      .toObject()[QStringLiteral("components")]
+                                      .toArray();
+    ASSERT_EQ(components.size(), 3);
+    const QJsonObject instance = components[0].toObject();
+    EXPECT_EQ(instance[QStringLiteral("class")].toString(), QStringLiteral("CQarnAutoShape"));
+    EXPECT_EQ(instance[QStringLiteral("template")].toInt(), 80000);
+    EXPECT_EQ(instance[QStringLiteral("symbol")].toString(), QStringLiteral("Valve"));
+    EXPECT_EQ(instance[QStringLiteral("name")].toString(), QStringLiteral("Valve-0"));
+    EXPECT_TRUE(components[1].toObject()[QStringLiteral("symbol")].isNull());
+    const QJsonObject shape = components[2].toObject();
+    EXPECT_EQ(shape[QStringLiteral("name")].toString(), QStringLiteral("Star-2"));
+    EXPECT_EQ(shape[QStringLiteral("freeHandles")].toArray().size(), 1);
 }
 
 TEST_F(HeadlessTest, ExportingToMetWritesTheDocumentAgain) {

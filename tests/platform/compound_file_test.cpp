@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/file_size_limit.h"
 #include "support/olefile_witness.h"
 
 #include <QFile>
@@ -158,6 +159,23 @@ TEST(CompoundFileTest, ABadNameFailsTheWriteAndLeavesTheOldFileAsItWas) {
         ASSERT_TRUE(CCompoundFile::ReadContents(path, &contents, &error));
         EXPECT_EQ(contents, QByteArray("old"));
     }
+}
+
+TEST(CompoundFileTest, ASmallFileThatCannotBeWrittenWholeLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.met"));
+    QString error;
+    ASSERT_TRUE(CCompoundFile::WriteContents(path, "old", &error));
+    // Smaller than any write buffer, so the short write shows only when the file is flushed.
+    bool written = true;
+    {
+        const FileSizeLimit limit(1024);
+        written = CCompoundFile::WriteContents(path, "new", &error);
+    }
+    EXPECT_FALSE(written);
+    QByteArray contents;
+    ASSERT_TRUE(CCompoundFile::ReadContents(path, &contents, &error)) << error.toStdString();
+    EXPECT_EQ(contents, QByteArray("old"));
 }
 
 TEST(CompoundFileTest, StoragesFindReplaceAndRemoveEntriesByNameIgnoringCase) {
