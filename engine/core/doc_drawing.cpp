@@ -1,5 +1,8 @@
 // Finding components on the page and drawing the page.
 #include <QFont>
+#include <QPainter>
+#include <QVector>
+#include <cmath>
 
 #include "core/canvas.h"
 #include "core/component.h"
@@ -38,18 +41,89 @@ CQarnComponent* TopmostAt(const CQarnCanvas* canvas, const CRect& probe, CView* 
     return nullptr;
 }
 
-void DrawGrid(Graphics* graphics, const CQarnCanvas& canvas, DWORD argb, int spacing) {
+// Grid lines closer than this on the device are thinned out to every second, fourth... one,
+// so that a small zoom shows a grid rather than a grey page.
+constexpr double kClosestGridPixels = 4.0;
+
+// How many grid steps apart the drawn marks are at the painter's scale.
+int GridStride(const QPainter* painter, int spacing) {
+    const QTransform t = painter != nullptr ? painter->worldTransform() : QTransform();
+    const double scale = std::min(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
+    int stride = 1;
+    while (stride < (1 << 20) && spacing * stride * scale < kClosestGridPixels) {
+        stride *= 2;
+    }
+    return stride;
+}
+
+void DrawGridLines(Graphics* graphics, const CQarnCanvas& canvas, const Color& color, int step,
+                   bool dashed) {
+    Pen pen(color, 0.0f);
+    if (dashed) {
+        pen.SetDashStyle(DashStyleDash);
+    }
+    const float w = float(canvas.GetWidth());
+    const float h = float(canvas.GetHeight());
+    for (int x = step; x < canvas.GetWidth(); x += step) {
+        graphics->DrawLine(&pen, float(x), 0.0f, float(x), h);
+    }
+    for (int y = step; y < canvas.GetHeight(); y += step) {
+        graphics->DrawLine(&pen, 0.0f, float(y), w, float(y));
+    }
+}
+
+// Dots and crosses are many: they go to the painter in one call each row.
+void DrawGridMarks(QPainter* painter, const CQarnCanvas& canvas, const Color& color, int step,
+                   bool crosses) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor::fromRgba(color.GetValue()), 0);
+    pen.setCosmetic(true);
+    painter->setPen(pen);
+    const QTransform toDevice = painter->worldTransform();
+    painter->resetTransform();
+    QVector<QPointF> dots;
+    QVector<QLineF> arms;
+    for (int y = 0; y < canvas.GetHeight(); y += step) {
+        dots.clear();
+        arms.clear();
+        for (int x = 0; x < canvas.GetWidth(); x += step) {
+            const QPointF p = toDevice.map(QPointF(x, y));
+            if (crosses) {
+                arms.append(QLineF(p.x() - 2, p.y(), p.x() + 2, p.y()));
+                arms.append(QLineF(p.x(), p.y() - 2, p.x(), p.y() + 2));
+            } else {
+                dots.append(p);
+            }
+        }
+        if (crosses) {
+            painter->drawLines(arms);
+        } else {
+            painter->drawPoints(dots);
+        }
+    }
+    painter->restore();
+}
+
+void DrawGrid(Graphics* graphics, const CQarnCanvas& canvas, DWORD argb, int spacing, int style) {
     if (spacing < 1) {
         return;
     }
-    Pen pen(Color(argb), 0.0f);
-    const float w = float(canvas.GetWidth());
-    const float h = float(canvas.GetHeight());
-    for (int x = spacing; x < canvas.GetWidth(); x += spacing) {
-        graphics->DrawLine(&pen, float(x), 0.0f, float(x), h);
-    }
-    for (int y = spacing; y < canvas.GetHeight(); y += spacing) {
-        graphics->DrawLine(&pen, 0.0f, float(y), w, float(y));
+    const int step = spacing * GridStride(graphics->GetPainter(), spacing);
+    const Color color(argb);
+    switch (style) {
+        case CQarnDoc::GridDots:
+            DrawGridMarks(graphics->GetPainter(), canvas, color, step, false);
+            break;
+        case CQarnDoc::GridCrosses:
+            DrawGridMarks(graphics->GetPainter(), canvas, color, step, true);
+            break;
+        case CQarnDoc::GridDashedLines:
+            DrawGridLines(graphics, canvas, color, step, true);
+            break;
+        default:
+            DrawGridLines(graphics, canvas, color, step, false);
+            break;
     }
 }
 
@@ -89,7 +163,7 @@ CRect CQarnDoc::GetBound() const {
     return bound;
 }
 
-void CQarnDoc::Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, UINT mode) const {
+void CQarnDoc::DrawUnderlay(Graphics* graphics, CQarnCanvas* canvas) const {
     CQarnCanvas* page = canvas ? canvas : m_pCurrentCanvas;
     if (graphics == nullptr || page == nullptr) {
         return;
@@ -109,9 +183,17 @@ void CQarnDoc::Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, 
                              font, RectF(4, 2, paper.Width - 8, 16), Qt::AlignLeft | Qt::AlignTop,
                              &red);
     }
-    if (m_bGridShown) {
-        DrawGrid(graphics, *page, m_dwGridColor, m_nGridSize);
+    if (m_bGridShown && graphics->GetPainter() != nullptr) {
+        DrawGrid(graphics, *page, m_dwGridColor, m_nGridSize, m_nGridStyle);
     }
+}
+
+void CQarnDoc::Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, UINT mode) const {
+    CQarnCanvas* page = canvas ? canvas : m_pCurrentCanvas;
+    if (graphics == nullptr || page == nullptr) {
+        return;
+    }
+    DrawUnderlay(graphics, page);
     const BYTE componentMode = BYTE(mode);
     for (const CQarnLayer* layer : page->GetLayers()) {
         if (!layer->IsVisible(-1)) {
