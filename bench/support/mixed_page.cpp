@@ -22,7 +22,8 @@ enum class Kind { Rectangle, Ellipse, Polyline, Arc, Pie };
 
 class Generator {
 public:
-    Generator(std::uint32_t seed, int count) : random_(seed) {
+    Generator(std::uint32_t seed, int count, bool gradients)
+        : random_(seed), gradients_(gradients) {
         // The mean side makes the shapes cover the page about twice over.
         const double area = double(kLetterWidth) * kLetterHeight;
         meanSide_ = float(1.4 * std::sqrt(area / std::max(count, 1)));
@@ -102,26 +103,29 @@ private:
         c->SetLineWidth(float(Uniform(1, 3)));
         c->SetLineColor(Color(0xFF000000u | std::uint32_t(Uniform(0, 0x7F7F7F))));
         c->SetFillColor(Color(0xFF000000u | std::uint32_t(Uniform(0x808080, 0xFFFFFF))));
-        if (Uniform(0, 3) == 0 && c->GetBrushProperty() != nullptr) {
+        // Drawn either way, so that pages with and without gradients differ in fills only.
+        const bool gradient = Uniform(0, 3) == 0;
+        const Color second(0xFF000000u | std::uint32_t(Uniform(0, 0xFFFFFF)));
+        if (gradient && gradients_ && c->GetBrushProperty() != nullptr) {
             c->SetBrushType(CQarnBrushProperty::LinearGradient);
-            c->GetBrushProperty()->SetColor2(
-                Color(0xFF000000u | std::uint32_t(Uniform(0, 0xFFFFFF))));
+            c->GetBrushProperty()->SetColor2(second);
         }
     }
 
     std::mt19937 random_;
+    bool gradients_;
     float meanSide_;
 };
 
 }  // namespace
 
-void FillMixedPage(CQarnDoc& doc, int count, std::uint32_t seed) {
+void FillMixedPage(CQarnDoc& doc, int count, std::uint32_t seed, bool gradients) {
     CQarnCanvas* page = doc.GetCurrentCanvas();
     if (page == nullptr) {
         return;
     }
     page->SetSize(kLetterWidth, kLetterHeight);
-    Generator generator(seed, count);
+    Generator generator(seed, count, gradients);
     for (int i = 0; i < count; ++i) {
         doc.AddTail(generator.Next(i));
     }

@@ -18,7 +18,7 @@ constexpr int kLetterWidth = 850;
 constexpr int kLetterHeight = 1100;
 
 // Gives the document's current page the letter size and adds `count` components to its
-// current layer; the same seed gives the same page.
-void FillMixedPage(CQarnDoc& doc, int count, std::uint32_t seed = 20261208u);
+// current layer; the same seed gives the same page. Without `gradients` every fill is solid.
+void FillMixedPage(CQarnDoc& doc, int count, std::uint32_t seed = 20261208u, bool gradients = true);
 
 }  // namespace Qarn::Bench

@@ -111,6 +111,11 @@ public:
     void RenderVisibleNow();
     // Whether tiles the client area shows are still to be drawn.
     bool HasPendingTiles() const;
+    // Whether tiles (shown or ahead of scrolling) are being drawn a slice at a time.
+    bool IsRendering() const { return m_RenderTimer.isActive(); }
+    // How long the longest slice of tile drawing took since the last call (ms): how long the
+    // window was busy at most.
+    qint64 TakeLongestSlice();
     const CQarnTileCache& GetTileCache() const { return m_Tiles; }
     // The client area as a picture (what a paint shows now).
     QImage GrabClient();
@@ -169,7 +174,7 @@ private:
     void ScheduleRender();
     void RenderStep();
     void PaintArea(QPainter& painter, const QRect& clientRect);
-    void PaintPreview(QPainter& painter, const QRect& clientRect);
+    void PaintPreview(QPainter& painter, const QRegion& area);
     void PaintDesk(QPainter& painter, const QRect& clientRect);
     void PaintOverlay(QPainter& painter, const QRect& clientRect);
     // Client pixels that the component's trackers and feedback may cover.
@@ -192,4 +197,5 @@ private:
     std::vector<Feedback> m_Feedback;
     bool m_bRedrawPending = false;
     bool m_bSnap = false;
+    qint64 m_nLongestSlice = 0;
 };

@@ -98,6 +98,11 @@ void CQarnBaseView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (arrow) {
+        // They move the selection: the commands view's, not the scroll area's.
+        event->ignore();
+        return;
+    }
     CZoomView::keyPressEvent(event);
 }
 

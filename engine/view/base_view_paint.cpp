@@ -87,6 +87,7 @@ void CQarnBaseView::RenderTiles(std::vector<CQarnTileCache::Tile*>& tiles) {
         for (CQarnTileCache::Tile* tile : tiles) {
             tile->image.fill(Qt::transparent);
             tile->dirty = QRegion();
+            tile->drawn = true;
         }
         return;
     }
@@ -162,6 +163,7 @@ void CQarnBaseView::RenderStep() {
         }
         done += slice.size();
     }
+    m_nLongestSlice = std::max(m_nLongestSlice, clock.elapsed());
     if (done < pending.size() || !prefetching) {
         ScheduleRender();
         return;
@@ -188,30 +190,31 @@ void CQarnBaseView::PaintDesk(QPainter& painter, const QRect& clientRect) {
     brush->FillPath(&graphics, &area, &whole, 100, 0);
 }
 
-void CQarnBaseView::PaintPreview(QPainter& painter, const QRect& clientRect) {
+void CQarnBaseView::PaintPreview(QPainter& painter, const QRegion& area) {
     // Blank paper where the page is, then what the previous zoom had, scaled.
-    const QRectF page = m_Mapping.DocToClient(QRectF(0, 0, GetPaperSize().cx, GetPaperSize().cy));
-    painter.fillRect(page.intersected(QRectF(clientRect)), Qt::white);
-    const CQarnTileCache::Generation& previous = m_Tiles.GetPrevious();
-    if (previous.tiles.empty() || previous.scaleX <= 0.0 || previous.scaleY <= 0.0) {
-        return;
-    }
-    const double dpr = DevicePixelRatio();
-    const CPoint o = m_Mapping.Origin();
-    // Previous device pixels to client pixels.
-    const double fx = m_Tiles.GetScaleX() / previous.scaleX / dpr;
-    const double fy = m_Tiles.GetScaleY() / previous.scaleY / dpr;
     painter.save();
-    painter.setClipRect(clientRect);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const auto& [key, tile] : previous.tiles) {
-        if (!tile.IsReady()) {
-            continue;
-        }
-        const QRect d = tile.DeviceRect();
-        const QRectF target(d.x() * fx + o.x, d.y() * fy + o.y, d.width() * fx, d.height() * fy);
-        if (target.intersects(QRectF(clientRect))) {
-            painter.drawImage(target, tile.image);
+    painter.setClipRegion(area);
+    const QRectF page = m_Mapping.DocToClient(QRectF(0, 0, GetPaperSize().cx, GetPaperSize().cy));
+    painter.fillRect(page, Qt::white);
+    const CQarnTileCache::Generation& previous = m_Tiles.GetPrevious();
+    if (!previous.tiles.empty() && previous.scaleX > 0.0 && previous.scaleY > 0.0) {
+        const double dpr = DevicePixelRatio();
+        const CPoint o = m_Mapping.Origin();
+        // Previous device pixels to client pixels.
+        const double fx = m_Tiles.GetScaleX() / previous.scaleX / dpr;
+        const double fy = m_Tiles.GetScaleY() / previous.scaleY / dpr;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF bounds(area.boundingRect());
+        for (const auto& [key, tile] : previous.tiles) {
+            if (!tile.drawn) {
+                continue;
+            }
+            const QRect d = tile.DeviceRect();
+            const QRectF target(d.x() * fx + o.x, d.y() * fy + o.y, d.width() * fx,
+                                d.height() * fy);
+            if (target.intersects(bounds)) {
+                painter.drawImage(target, tile.image);
+            }
         }
     }
     painter.restore();
@@ -222,20 +225,25 @@ void CQarnBaseView::PaintArea(QPainter& painter, const QRect& clientRect) {
     const QRect device = ClientToDevice(clientRect);
     int c0, r0, c1, r1;
     CQarnTileCache::TileSpan(device, c0, r0, c1, r1);
+    QRegion missing;
     painter.save();
     painter.setClipRect(clientRect);
     for (int row = r0; row <= r1; ++row) {
         for (int col = c0; col <= c1; ++col) {
             const QRectF target = DeviceToClient(QRect(col * kTile, row * kTile, kTile, kTile));
-            if (const CQarnTileCache::Tile* tile = m_Tiles.Find(col, row)) {
+            const CQarnTileCache::Tile* tile = m_Tiles.Find(col, row);
+            if (tile != nullptr && tile->drawn) {
                 // A tile with dirty pixels still shows its last picture until it is redrawn.
                 painter.drawImage(target, tile->image);
             } else {
-                PaintPreview(painter, target.toAlignedRect().intersected(clientRect));
+                missing += target.toAlignedRect().intersected(clientRect);
             }
         }
     }
     painter.restore();
+    if (!missing.isEmpty()) {
+        PaintPreview(painter, missing);
+    }
 }
 
 void CQarnBaseView::PaintOverlay(QPainter& painter, const QRect& clientRect) {
@@ -296,6 +304,12 @@ void CQarnBaseView::paintEvent(QPaintEvent* event) {
     if (!dirty.empty() || HasPendingTiles()) {
         ScheduleRender();
     }
+}
+
+qint64 CQarnBaseView::TakeLongestSlice() {
+    const qint64 longest = m_nLongestSlice;
+    m_nLongestSlice = 0;
+    return longest;
 }
 
 QImage CQarnBaseView::GrabClient() {

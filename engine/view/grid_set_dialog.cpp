@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -19,6 +20,9 @@ CGridSetDlg::CGridSetDlg(QWidget* parent) : QDialog(parent) {
     // The spin control runs from 1; sizes under 4 are refused on OK.
     m_pSize->setRange(1, kLargestSize);
     m_pSize->setAccessibleName(QStringLiteral("Grid size"));
+    if (auto* field = m_pSize->findChild<QLineEdit*>()) {
+        field->setAccessibleName(m_pSize->accessibleName());
+    }
     layout->addRow(QStringLiteral("Grid &size:"), m_pSize);
 
     m_pStyle = new QComboBox(this);

@@ -133,6 +133,9 @@ CQarnComponent* CQarnSpatialIndex::ObjectAt(const CPoint& point, CView* view) co
         return nullptr;
     }
     const CRect probe(point.x, point.y, point.x + 1, point.y + 1);
+    // Lines are hit a few units beside their stroke, which may lie outside their bounds.
+    CRect near = probe;
+    near.InflateRect(kHitSlack, kHitSlack);
     std::vector<CQarnComponent*> under;
     const LayerList& layers = m_pCanvas->GetLayers();
     for (qsizetype l = layers.size() - 1; l >= 0; --l) {
@@ -141,7 +144,7 @@ CQarnComponent* CQarnSpatialIndex::ObjectAt(const CPoint& point, CView* view) co
             continue;
         }
         under.clear();
-        QueryLayer(layer, probe, under);
+        QueryLayer(layer, near, under);
         for (auto it = under.rbegin(); it != under.rend(); ++it) {
             CQarnComponent* c = *it;
             if (c->GetParentGroup() == nullptr && c->Intersects(probe, view)) {

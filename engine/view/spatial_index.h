@@ -18,6 +18,9 @@ class CView;
 
 class CQarnSpatialIndex {
 public:
+    // How far beside its bounds a component may still answer a hit test (document units).
+    static constexpr int kHitSlack = 8;
+
     CQarnSpatialIndex();
     ~CQarnSpatialIndex();
     CQarnSpatialIndex(const CQarnSpatialIndex&) = delete;

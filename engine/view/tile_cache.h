@@ -29,6 +29,8 @@ public:
         QRegion dirty;
         // When it was last shown, for eviction.
         std::uint64_t lastUse = 0;
+        // Whether it has been drawn at all (a tile made but not drawn yet shows nothing).
+        bool drawn = false;
         bool IsReady() const { return dirty.isEmpty(); }
         QRect DeviceRect() const {
             return QRect(col * kTileSize, row * kTileSize, kTileSize, kTileSize);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 
+#include "core/canvas.h"
 #include "core/component.h"
 #include "core/doc.h"
 #include "platform/graphics.h"
@@ -21,6 +22,10 @@ struct CQarnTileRenderer::Job {
 };
 
 namespace {
+
+// How far beyond the dirty pixels a tile is drawn, and how far at most (see DrawRegion).
+constexpr int kBleed = 8;
+constexpr int kLargestScratch = 2048;
 
 // The helpers that draw beside the calling thread.
 QThreadPool& Helpers() {
@@ -57,7 +62,9 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache,
         Job& job = jobs[i];
         job.tile = tiles[i];
         job.area = job.tile->dirty;
-        const QRect device = job.area.boundingRect().translated(job.tile->DeviceRect().topLeft());
+        const QRect device = job.area.boundingRect()
+                                 .adjusted(-kBleed, -kBleed, kBleed, kBleed)
+                                 .translated(job.tile->DeviceRect().topLeft());
         job.docArea = cache.ToDocument(device);
         m_Index.Query(job.docArea, job.components);
         for (CQarnComponent* c : job.components) {
@@ -95,34 +102,73 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache,
     }
     for (Job& job : jobs) {
         job.tile->dirty = QRegion();
+        job.tile->drawn = true;
     }
 }
 
 void CQarnTileRenderer::Draw(const CQarnTileCache& cache, Job& job, bool locked) const {
-    QImage& image = job.tile->image;
-    QPainter painter(&image);
-    const bool whole = job.area.rectCount() == 1 &&
-                       job.area.boundingRect() == QRect(0, 0, image.width(), image.height());
-    if (!whole) {
-        painter.setClipRegion(job.area);
+    // The part of the page and the part of the desk are drawn apart: on the page, lines that
+    // leave it are cut at its edge, as on a drawing of the page alone.
+    const QRect tile = job.tile->DeviceRect();
+    const QRect page = cache.ToDevice(CRect(0, 0, m_pCanvas->GetWidth(), m_pCanvas->GetHeight()))
+                           .translated(-tile.topLeft());
+    const QRegion onPage = job.area.intersected(page);
+    const QRegion offPage = job.area.subtracted(page);
+    if (!onPage.isEmpty()) {
+        DrawRegion(cache, job, onPage, &page, locked);
     }
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(job.area.boundingRect(), Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPoint origin = job.tile->DeviceRect().topLeft();
-    painter.translate(-origin.x(), -origin.y());
-    painter.scale(cache.GetScaleX(), cache.GetScaleY());
-    Graphics graphics(&painter);
-    // Patterns fixed to the device start at the page's corner on every tile.
-    graphics.SetRenderingOrigin(-origin.x() % 8, -origin.y() % 8);
-    m_Doc.DrawUnderlay(&graphics, m_pCanvas);
+    if (!offPage.isEmpty()) {
+        DrawRegion(cache, job, offPage, nullptr, locked);
+    }
+}
+
+void CQarnTileRenderer::DrawRegion(const CQarnTileCache& cache, Job& job, const QRegion& area,
+                                   const QRect* page, bool locked) const {
+    // The graphics system starts each run of pixels of a thin line or a gradient where the
+    // line or the run enters the drawing surface, so a surface that cuts a shape draws it a
+    // level lighter or darker here and there. The shapes are therefore drawn whole on a scratch
+    // surface holding all of them (and cut only where the page ends), with no clip, and only
+    // the dirty pixels are copied into the tile: they come out exactly as on a drawing of the
+    // whole page. A scratch surface never grows beyond kLargestScratch pixels a side.
+    const QRect tile = job.tile->DeviceRect();
+    QRect scratchArea = area.boundingRect().adjusted(-kBleed, -kBleed, kBleed, kBleed);
+    const QRect limit = scratchArea.adjusted(-kLargestScratch / 2, -kLargestScratch / 2,
+                                             kLargestScratch / 2, kLargestScratch / 2);
     for (CQarnComponent* c : job.components) {
-        if (locked) {
-            std::lock_guard<std::mutex> guard(Qarn::DrawLockOf(c));
-            c->Draw(&graphics, job.docArea, nullptr, nullptr, 0);
-        } else {
-            c->Draw(&graphics, job.docArea, nullptr, nullptr, 0);
+        const QRect shown = cache.ToDevice(CQarnSpatialIndex::IndexBounds(c))
+                                .translated(-tile.topLeft())
+                                .adjusted(-2, -2, 2, 2);
+        scratchArea |= shown.intersected(limit);
+    }
+    if (page != nullptr) {
+        scratchArea &= *page;
+    }
+    if (scratchArea.isEmpty()) {
+        return;
+    }
+    QImage scratch(scratchArea.size(), QImage::Format_ARGB32_Premultiplied);
+    scratch.fill(Qt::transparent);
+    {
+        QPainter painter(&scratch);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPoint origin = tile.topLeft() + scratchArea.topLeft();
+        painter.translate(-origin.x(), -origin.y());
+        painter.scale(cache.GetScaleX(), cache.GetScaleY());
+        Graphics graphics(&painter);
+        // Patterns fixed to the device start at the page's corner on every tile.
+        graphics.SetRenderingOrigin(-origin.x() % 8, -origin.y() % 8);
+        m_Doc.DrawUnderlay(&graphics, m_pCanvas);
+        for (CQarnComponent* c : job.components) {
+            if (locked) {
+                std::lock_guard<std::mutex> guard(Qarn::DrawLockOf(c));
+                c->Draw(&graphics, job.docArea, nullptr, nullptr, 0);
+            } else {
+                c->Draw(&graphics, job.docArea, nullptr, nullptr, 0);
+            }
         }
     }
+    QPainter copy(&job.tile->image);
+    copy.setCompositionMode(QPainter::CompositionMode_Source);
+    copy.setClipRegion(area);
+    copy.drawImage(scratchArea.topLeft(), scratch);
 }

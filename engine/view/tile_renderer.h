@@ -4,6 +4,7 @@
 // components may all be drawn on other threads are shared out among the cores; the rest are
 // drawn on the calling thread (see view/concurrent_drawing.h).
 
+#include <QRegion>
 #include <vector>
 
 #include "view/tile_cache.h"
@@ -30,6 +31,9 @@ public:
 private:
     struct Job;
     void Draw(const CQarnTileCache& cache, Job& job, bool locked) const;
+    // Draws the dirty pixels of one part of a tile; `page` (tile pixels) cuts the shapes.
+    void DrawRegion(const CQarnTileCache& cache, Job& job, const QRegion& area, const QRect* page,
+                    bool locked) const;
 
     const CQarnDoc& m_Doc;
     CQarnCanvas* m_pCanvas;

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -46,6 +47,10 @@ CZoomDlg::CZoomDlg(QWidget* parent) : QDialog(parent) {
     m_pPercent->setValue(100);
     m_pPercent->setSuffix(QStringLiteral("%"));
     m_pPercent->setAccessibleName(QStringLiteral("Custom zoom percentage"));
+    // The field inside the spin box is what takes the keyboard focus.
+    if (auto* field = m_pPercent->findChild<QLineEdit*>()) {
+        field->setAccessibleName(m_pPercent->accessibleName());
+    }
     layout->addWidget(m_pPercent, Custom, 1);
     // Typing a percentage means the custom choice.
     connect(m_pPercent, &QSpinBox::valueChanged, this, [this] { SetChoice(Custom); });

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -64,6 +65,21 @@ CPoint CZoomView::GetDeviceScrollPosition() const {
     return CPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
 }
 
+CSize CZoomView::ClientSizeFor(const CSize& device) const {
+    // The client area once the bars that this size needs are shown or hidden.
+    const QSize room = maximumViewportSize();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    bool across = device.cx > room.width();
+    bool down = device.cy > room.height();
+    if (across && !down) {
+        down = device.cy > room.height() - bar;
+    }
+    if (down && !across) {
+        across = device.cx > room.width() - bar;
+    }
+    return CSize(room.width() - (down ? bar : 0), room.height() - (across ? bar : 0));
+}
+
 void CZoomView::SyncMapping() {
     m_Mapping.SetClient(GetClientSize());
     m_Mapping.SetScroll(GetDeviceScrollPosition());
@@ -89,7 +105,7 @@ void CZoomView::CalcBars() {
     }
     const bool wasSyncing = m_bSyncing;
     m_bSyncing = true;
-    const CSize client = GetClientSize();
+    const CSize client = ClientSizeFor(device);
     horizontalScrollBar()->setRange(0, std::max(0, device.cx - client.cx));
     verticalScrollBar()->setRange(0, std::max(0, device.cy - client.cy));
     horizontalScrollBar()->setPageStep(std::max(page.cx, 1));

@@ -96,6 +96,8 @@ protected:
     void OnSetCursor();
     // Recomputes the scroll bars from the sizes and the ratio and repaints.
     void CalcBars();
+    // The client size once the scroll bars a surface of that device size needs are in place.
+    CSize ClientSizeFor(const CSize& device) const;
     // The zoom rubber band as it is being dragged, in client pixels.
     const QRect& GetZoomRect() const { return m_rcZoom; }
 
