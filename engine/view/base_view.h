@@ -173,6 +173,8 @@ private:
     void RenderTiles(std::vector<CQarnTileCache::Tile*>& tiles);
     void ScheduleRender();
     void RenderStep();
+    // The next dirty pixels of a tile to draw in one go.
+    QRegion NextPart(const CQarnTileCache::Tile& tile) const;
     void PaintArea(QPainter& painter, const QRect& clientRect);
     void PaintPreview(QPainter& painter, const QRegion& area);
     void PaintDesk(QPainter& painter, const QRect& clientRect);

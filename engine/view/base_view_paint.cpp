@@ -30,6 +30,10 @@ constexpr int kPaintNowPixels = 2 * kTile * kTile;
 constexpr qint64 kSliceMilliseconds = 25;
 // Tiles drawn ahead around the client area, so that scrolling finds them ready.
 constexpr int kPrefetchTiles = 1;
+// A slice draws parts of tiles of at most this many components each (on a dense page a part
+// is a band of a tile), no thinner than kThinnestBand pixels.
+constexpr qsizetype kMostComponentsInAPart = 1000;
+constexpr int kThinnestBand = 8;
 
 qint64 PixelCount(const QRegion& region) {
     qint64 count = 0;
@@ -127,6 +131,20 @@ void CQarnBaseView::ScheduleRender() {
     }
 }
 
+QRegion CQarnBaseView::NextPart(const CQarnTileCache::Tile& tile) const {
+    // A part of a dense tile takes a band of it, so that one slice stays short.
+    const QRect dirty = tile.dirty.boundingRect();
+    std::vector<CQarnComponent*> within;
+    m_Index.Query(m_Tiles.ToDocument(dirty.translated(tile.DeviceRect().topLeft())), within);
+    const qsizetype count = qsizetype(within.size());
+    if (count <= kMostComponentsInAPart) {
+        return tile.dirty;
+    }
+    const int height =
+        std::max(kThinnestBand, int(dirty.height() * kMostComponentsInAPart / count));
+    return tile.dirty.intersected(QRect(dirty.x(), dirty.y(), dirty.width(), height));
+}
+
 void CQarnBaseView::RenderStep() {
     SyncTileScale();
     const QRect visible = VisibleDeviceRect();
@@ -149,22 +167,35 @@ void CQarnBaseView::RenderStep() {
 
     QElapsedTimer clock;
     clock.start();
-    const size_t batch = size_t(2 * CQarnTileRenderer::ThreadCount());
-    size_t done = 0;
-    while (done < pending.size() && clock.elapsed() < kSliceMilliseconds) {
-        std::vector<CQarnTileCache::Tile*> slice(
-            pending.begin() + std::ptrdiff_t(done),
-            pending.begin() + std::ptrdiff_t(std::min(pending.size(), done + batch)));
-        RenderTiles(slice);
-        for (CQarnTileCache::Tile* tile : slice) {
-            if (!prefetching) {
-                viewport()->update(DeviceToClient(tile->DeviceRect()).toAlignedRect());
+    const size_t threads = size_t(CQarnTileRenderer::ThreadCount());
+    bool more = !pending.empty();
+    m_Index.PrepareForQueries();
+    while (more && clock.elapsed() < kSliceMilliseconds) {
+        // One part of each of the nearest tiles still dirty, as many as there are cores.
+        std::vector<CQarnTileRenderer::Part> batch;
+        for (CQarnTileCache::Tile* tile : pending) {
+            if (!tile->IsReady()) {
+                batch.push_back(CQarnTileRenderer::Part{tile, NextPart(*tile)});
+                if (batch.size() == threads) {
+                    break;
+                }
             }
         }
-        done += slice.size();
+        if (batch.empty() || m_pDoc == nullptr) {
+            break;
+        }
+        CQarnTileRenderer renderer(*m_pDoc, GetShownCanvas(), m_Index);
+        renderer.Render(m_Tiles, batch);
+        for (const CQarnTileRenderer::Part& part : batch) {
+            if (!prefetching && part.tile->IsReady()) {
+                viewport()->update(DeviceToClient(part.tile->DeviceRect()).toAlignedRect());
+            }
+        }
+        more = std::any_of(pending.begin(), pending.end(),
+                           [](const CQarnTileCache::Tile* t) { return !t->IsReady(); });
     }
     m_nLongestSlice = std::max(m_nLongestSlice, clock.elapsed());
-    if (done < pending.size() || !prefetching) {
+    if (more || !prefetching) {
         ScheduleRender();
         return;
     }

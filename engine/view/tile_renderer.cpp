@@ -50,18 +50,27 @@ int CQarnTileRenderer::ThreadCount() {
 
 void CQarnTileRenderer::Render(const CQarnTileCache& cache,
                                const std::vector<CQarnTileCache::Tile*>& tiles) {
+    std::vector<Part> parts;
+    parts.reserve(tiles.size());
+    for (CQarnTileCache::Tile* tile : tiles) {
+        parts.push_back(Part{tile, tile->dirty});
+    }
+    Render(cache, parts);
+}
+
+void CQarnTileRenderer::Render(const CQarnTileCache& cache, const std::vector<Part>& parts) {
     m_nParallel = 0;
     m_nSerial = 0;
-    if (tiles.empty()) {
+    if (parts.empty()) {
         return;
     }
     // Everything that writes to the document's objects happens here, before any helper runs.
     m_Index.PrepareForQueries();
-    std::vector<Job> jobs(tiles.size());
-    for (size_t i = 0; i < tiles.size(); ++i) {
+    std::vector<Job> jobs(parts.size());
+    for (size_t i = 0; i < parts.size(); ++i) {
         Job& job = jobs[i];
-        job.tile = tiles[i];
-        job.area = job.tile->dirty;
+        job.tile = parts[i].tile;
+        job.area = parts[i].area;
         const QRect device = job.area.boundingRect()
                                  .adjusted(-kBleed, -kBleed, kBleed, kBleed)
                                  .translated(job.tile->DeviceRect().topLeft());
@@ -101,8 +110,8 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache,
         Draw(cache, *job, false);
     }
     for (Job& job : jobs) {
-        job.tile->dirty = QRegion();
-        job.tile->drawn = true;
+        job.tile->dirty -= job.area;
+        job.tile->drawn = job.tile->drawn || job.tile->dirty.isEmpty();
     }
 }
 

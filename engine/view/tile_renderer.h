@@ -17,9 +17,18 @@ class CQarnTileRenderer {
 public:
     CQarnTileRenderer(const CQarnDoc& doc, CQarnCanvas* canvas, const CQarnSpatialIndex& index);
 
+    // Some of a tile's dirty pixels; a tile appears once in a call.
+    struct Part {
+        CQarnTileCache::Tile* tile;
+        QRegion area;
+    };
+
     // Draws the dirty pixels of every tile given at the scale of `cache`; the tiles are ready
     // afterwards. Must be called on the thread that owns the document.
     void Render(const CQarnTileCache& cache, const std::vector<CQarnTileCache::Tile*>& tiles);
+    // Draws parts of tiles; what is drawn is no longer dirty, and a tile whose last dirty
+    // pixels are drawn becomes ready to show.
+    void Render(const CQarnTileCache& cache, const std::vector<Part>& parts);
 
     // Statistics of the last Render.
     int GetParallelTileCount() const { return m_nParallel; }

@@ -1,6 +1,8 @@
 // What the view does with the document's update hints and change notifications.
 #include <gtest/gtest.h>
 
+#include <QPaintEvent>
+
 #include "core/notification_messages.h"
 #include "core/view_hints.h"
 #include "platform/window_messages.h"
@@ -127,4 +129,50 @@ TEST_F(UpdateHintsTest, SelectionChangesArePostedToTheMainWindow) {
     const QList<RecordedMessage> posted = mainWindow.Of(QRN_SELECTIONCHANGE);
     ASSERT_EQ(posted.size(), 1);
     EXPECT_EQ(posted[0].lParam, LPARAM(a));
+}
+
+namespace {
+
+// What the label-handle action gives the views.
+class LabelRect : public CQarnLabelRectSource {
+public:
+    explicit LabelRect(const RectF& r) : rect(r) {}
+    RectF GetLabelRect() const override { return rect; }
+    RectF rect;
+};
+
+// Records the client areas the view asks to repaint.
+class UpdateWatcher : public QObject {
+public:
+    QRegion updated;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            updated += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(UpdateHintsTest, ALabelDragRepaintsTheLabelGrownByNineUnitsOfZoom) {
+    const CPoint spot(200, 200);
+    view->DoZoomIn(&spot, 2.0f);
+    while (view->IsRendering()) {
+        QApplication::processEvents();
+    }
+    QApplication::processEvents();
+    UpdateWatcher watcher;
+    view->viewport()->installEventFilter(&watcher);
+    LabelRect label(RectF(150.7f, 160.2f, 40, 20));
+    view->OnUpdate(nullptr, Qarn::kHintLabelRect, &label);
+    EXPECT_TRUE(view->IsRedrawPending());
+    QApplication::processEvents();
+    view->viewport()->removeEventFilter(&watcher);
+    CRect expected(150, 160, 190, 180);
+    view->DocToClient(expected);
+    expected.InflateRect(18, 18);
+    const QRect area(expected.left, expected.top, expected.Width(), expected.Height());
+    EXPECT_TRUE(watcher.updated.contains(area));
+    EXPECT_FALSE(watcher.updated.contains(QRect(0, 0, 5, 5)));
 }

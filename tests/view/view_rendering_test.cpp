@@ -124,3 +124,17 @@ TEST_F(ViewRenderingTest, AChangedZoomFirstShowsTheOldTilesScaled) {
     view->RenderVisibleNow();
     EXPECT_FALSE(view->HasPendingTiles());
 }
+
+TEST_F(ViewRenderingTest, ADensePageDrawnInSlicesBetweenEventsMatchesThePageRenderer) {
+    // At 50% a tile holds more components than one slice draws: tiles come in bands.
+    Qarn::Bench::FillMixedPage(*doc, 5000, 13);
+    view->SetPageSize(doc->GetCurrentCanvas()->GetSize());
+    view->DoZoomOut(nullptr, 2.0f);
+    int turns = 0;
+    while (view->HasPendingTiles() || view->IsRendering()) {
+        QApplication::processEvents();
+        ++turns;
+    }
+    EXPECT_GT(turns, 2);
+    ExpectSameAsRenderer(50);
+}
