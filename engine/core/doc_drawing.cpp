@@ -56,18 +56,38 @@ int GridStride(const QPainter* painter, int spacing) {
     return stride;
 }
 
-void DrawGridLines(Graphics* graphics, const CQarnCanvas& canvas, const Color& color, int step,
-                   bool dashed) {
-    Pen pen(color, 0.0f);
-    if (dashed) {
-        pen.SetDashStyle(DashStyleDash);
+// The part of the page the painter's device shows (the whole page when it cannot tell).
+QRectF VisiblePart(const QPainter* painter, const CQarnCanvas& canvas) {
+    const QRectF page(0, 0, canvas.GetWidth(), canvas.GetHeight());
+    if (painter == nullptr || painter->device() == nullptr) {
+        return page;
     }
+    bool invertible = false;
+    const QTransform toPage = painter->worldTransform().inverted(&invertible);
+    if (!invertible) {
+        return page;
+    }
+    const QRect device(0, 0, painter->device()->width(), painter->device()->height());
+    return toPage.mapRect(QRectF(device)).adjusted(-1, -1, 1, 1).intersected(page);
+}
+
+// The grid steps from `from` (a multiple of the step) up to `to`.
+int FirstStep(double from, int step) {
+    return std::max(0, int(std::floor(from / step)) * step);
+}
+
+void DrawGridLines(Graphics* graphics, const CQarnCanvas& canvas, const Color& color, int step) {
+    Pen pen(color, 0.0f);
     const float w = float(canvas.GetWidth());
     const float h = float(canvas.GetHeight());
-    for (int x = step; x < canvas.GetWidth(); x += step) {
+    // Only the lines that show are drawn (a view draws its page a piece at a time).
+    const QRectF shown = VisiblePart(graphics->GetPainter(), canvas);
+    for (int x = std::max(step, FirstStep(shown.left(), step));
+         x < canvas.GetWidth() && x <= shown.right(); x += step) {
         graphics->DrawLine(&pen, float(x), 0.0f, float(x), h);
     }
-    for (int y = step; y < canvas.GetHeight(); y += step) {
+    for (int y = std::max(step, FirstStep(shown.top(), step));
+         y < canvas.GetHeight() && y <= shown.bottom(); y += step) {
         graphics->DrawLine(&pen, 0.0f, float(y), w, float(y));
     }
 }
@@ -75,6 +95,7 @@ void DrawGridLines(Graphics* graphics, const CQarnCanvas& canvas, const Color& c
 // Dots and crosses are many: they go to the painter in one call each row.
 void DrawGridMarks(QPainter* painter, const CQarnCanvas& canvas, const Color& color, int step,
                    bool crosses) {
+    const QRectF shown = VisiblePart(painter, canvas).adjusted(-step, -step, step, step);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     QPen pen(QColor::fromRgba(color.GetValue()), 0);
@@ -84,10 +105,12 @@ void DrawGridMarks(QPainter* painter, const CQarnCanvas& canvas, const Color& co
     painter->resetTransform();
     QVector<QPointF> dots;
     QVector<QLineF> arms;
-    for (int y = 0; y < canvas.GetHeight(); y += step) {
+    for (int y = FirstStep(shown.top(), step); y < canvas.GetHeight() && y <= shown.bottom();
+         y += step) {
         dots.clear();
         arms.clear();
-        for (int x = 0; x < canvas.GetWidth(); x += step) {
+        for (int x = FirstStep(shown.left(), step); x < canvas.GetWidth() && x <= shown.right();
+             x += step) {
             const QPointF p = toDevice.map(QPointF(x, y));
             if (crosses) {
                 arms.append(QLineF(p.x() - 2, p.y(), p.x() + 2, p.y()));
@@ -105,6 +128,45 @@ void DrawGridMarks(QPainter* painter, const CQarnCanvas& canvas, const Color& co
     painter->restore();
 }
 
+// Dashes of 3 device pixels every 6, counted from the page's edge, so that a piece of the page
+// drawn alone has the dashes where a drawing of the whole page has them.
+void DrawGridDashes(QPainter* painter, const CQarnCanvas& canvas, const Color& color, int step) {
+    constexpr double kDash = 3.0;
+    constexpr double kPeriod = 6.0;
+    const QRectF shown = VisiblePart(painter, canvas);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor::fromRgba(color.GetValue()), 0);
+    pen.setCosmetic(true);
+    painter->setPen(pen);
+    const QTransform toDevice = painter->worldTransform();
+    painter->resetTransform();
+    const QPointF corner = toDevice.map(QPointF(0, 0));
+    const QPointF far = toDevice.map(QPointF(canvas.GetWidth(), canvas.GetHeight()));
+    const QRectF visible = toDevice.mapRect(shown);
+    QVector<QLineF> dashes;
+    auto along = [&](double from, double to, double low, double high, auto make) {
+        const double first = from + std::floor(std::max(0.0, low - from) / kPeriod) * kPeriod;
+        for (double d = first; d < std::min(to, high + 1); d += kPeriod) {
+            dashes.append(make(d, std::min(d + kDash, to)));
+        }
+    };
+    for (int x = std::max(step, FirstStep(shown.left(), step));
+         x < canvas.GetWidth() && x <= shown.right(); x += step) {
+        const double at = toDevice.map(QPointF(x, 0)).x();
+        along(corner.y(), far.y(), visible.top(), visible.bottom(),
+              [&](double a, double b) { return QLineF(at, a, at, b); });
+    }
+    for (int y = std::max(step, FirstStep(shown.top(), step));
+         y < canvas.GetHeight() && y <= shown.bottom(); y += step) {
+        const double at = toDevice.map(QPointF(0, y)).y();
+        along(corner.x(), far.x(), visible.left(), visible.right(),
+              [&](double a, double b) { return QLineF(a, at, b, at); });
+    }
+    painter->drawLines(dashes);
+    painter->restore();
+}
+
 void DrawGrid(Graphics* graphics, const CQarnCanvas& canvas, DWORD argb, int spacing, int style) {
     if (spacing < 1) {
         return;
@@ -119,10 +181,10 @@ void DrawGrid(Graphics* graphics, const CQarnCanvas& canvas, DWORD argb, int spa
             DrawGridMarks(graphics->GetPainter(), canvas, color, step, true);
             break;
         case CQarnDoc::GridDashedLines:
-            DrawGridLines(graphics, canvas, color, step, true);
+            DrawGridDashes(graphics->GetPainter(), canvas, color, step);
             break;
         default:
-            DrawGridLines(graphics, canvas, color, step, false);
+            DrawGridLines(graphics, canvas, color, step);
             break;
     }
 }
@@ -175,13 +237,15 @@ void CQarnDoc::DrawUnderlay(Graphics* graphics, CQarnCanvas* canvas) const {
     if (config->m_nDrawBackground != 0) {
         page->DrawBkGround(graphics);
     }
-    if (config->m_nShowLayerInfo != 0 && page->GetCurrentLayer() != nullptr) {
+    const RectF info(4, 2, paper.Width - 8, 16);
+    if (config->m_nShowLayerInfo != 0 && page->GetCurrentLayer() != nullptr &&
+        VisiblePart(graphics->GetPainter(), *page)
+            .intersects(QRectF(info.X, info.Y, info.Width, info.Height))) {
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPixelSize(12);
         const SolidBrush red{Color(Color::Red)};
         graphics->DrawString(QStringLiteral("Layer: %1").arg(page->GetCurrentLayer()->GetName()),
-                             font, RectF(4, 2, paper.Width - 8, 16), Qt::AlignLeft | Qt::AlignTop,
-                             &red);
+                             font, info, Qt::AlignLeft | Qt::AlignTop, &red);
     }
     if (m_bGridShown && graphics->GetPainter() != nullptr) {
         DrawGrid(graphics, *page, m_dwGridColor, m_nGridSize, m_nGridStyle);

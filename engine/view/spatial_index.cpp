@@ -1,8 +1,12 @@
 #include "view/spatial_index.h"
 
+#include <cstring>
+
 #include "core/canvas.h"
 #include "core/component.h"
 #include "core/layer.h"
+#include "platform/graphics_path.h"
+#include "platform/runtime_class.h"
 #include "view/layer_index.h"
 
 CQarnSpatialIndex::CQarnSpatialIndex() = default;
@@ -128,6 +132,30 @@ void CQarnSpatialIndex::QueryLayer(const CQarnLayer* layer, const CRect& area,
     }
 }
 
+namespace {
+
+// Classes whose hit test is the base one: the shape as shown (its inside when filled or
+// closed, and its stroke) within its bounds.
+bool HitsWithinBounds(const CQarnComponent* c) {
+    const char* name = c->GetRuntimeClass()->m_lpszClassName;
+    return std::strcmp(name, "CQarnRect") == 0 || std::strcmp(name, "CQarnArcPie") == 0;
+}
+
+// Whether the point is certainly on the component: inside its filled outline. The shape's own
+// test would answer yes too, at many times the cost.
+bool SurelyInside(CQarnComponent* c, const CPoint& point) {
+    const GraphicsPath* outline = c->GetPath();
+    if (!(c->GetFill() || c->IsClosed()) || outline == nullptr || outline->IsEmpty() ||
+        outline->GetFillMode() != (c->GetFillWinding() ? FillModeWinding : FillModeAlternate)) {
+        return false;
+    }
+    PointF centre(float(point.x) + 0.5f, float(point.y) + 0.5f);
+    c->AntiTransformPoints(&centre, 1);
+    return outline->IsVisible(centre) != 0;
+}
+
+}  // namespace
+
 CQarnComponent* CQarnSpatialIndex::ObjectAt(const CPoint& point, CView* view) const {
     if (m_pCanvas == nullptr) {
         return nullptr;
@@ -145,9 +173,22 @@ CQarnComponent* CQarnSpatialIndex::ObjectAt(const CPoint& point, CView* view) co
         }
         under.clear();
         QueryLayer(layer, near, under);
+        const CQarnLayerIndex* index = Find(layer);
         for (auto it = under.rbegin(); it != under.rend(); ++it) {
             CQarnComponent* c = *it;
-            if (c->GetParentGroup() == nullptr && c->Intersects(probe, view)) {
+            if (c->GetParentGroup() != nullptr) {
+                continue;
+            }
+            if (HitsWithinBounds(c)) {
+                CRect box = index->GetBounds(c);
+                if (!box.PtInRect(point)) {
+                    continue;
+                }
+                if (SurelyInside(c, point)) {
+                    return c;
+                }
+            }
+            if (c->Intersects(probe, view)) {
                 return c;
             }
         }

@@ -26,6 +26,8 @@ namespace {
 // How far beyond the dirty pixels a tile is drawn, and how far at most (see DrawRegion).
 constexpr int kBleed = 8;
 constexpr int kLargestScratch = 2048;
+// Fewer components than this are drawn on the calling thread alone.
+constexpr size_t kWorthSharing = 400;
 
 // The helpers that draw beside the calling thread.
 QThreadPool& Helpers() {
@@ -71,9 +73,8 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache, const std::vector<Pa
         Job& job = jobs[i];
         job.tile = parts[i].tile;
         job.area = parts[i].area;
-        const QRect device = job.area.boundingRect()
-                                 .adjusted(-kBleed, -kBleed, kBleed, kBleed)
-                                 .translated(job.tile->DeviceRect().topLeft());
+        // Only components meeting the dirty pixels change them; each is drawn whole.
+        const QRect device = job.area.boundingRect().translated(job.tile->DeviceRect().topLeft());
         job.docArea = cache.ToDocument(device);
         m_Index.Query(job.docArea, job.components);
         for (CQarnComponent* c : job.components) {
@@ -92,6 +93,17 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache, const std::vector<Pa
     m_nParallel = int(shared.size());
     m_nSerial = int(own.size());
 
+    size_t components = 0;
+    for (const Job* job : shared) {
+        components += job->components.size();
+    }
+    if (shared.size() == 1 || components < kWorthSharing) {
+        // Waking the helpers would cost more than the drawing.
+        own.insert(own.begin(), shared.begin(), shared.end());
+        shared.clear();
+    }
+    m_nParallel = int(shared.size());
+    m_nSerial = int(own.size());
     if (!shared.empty()) {
         std::atomic<size_t> next{0};
         auto work = [&] {

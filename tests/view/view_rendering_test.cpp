@@ -59,9 +59,12 @@ TEST_F(ViewRenderingTest, TheSampleWithItsGridHasThePixelsOfThePageRenderer) {
     QString error;
     ASSERT_TRUE(doc->OnOpenDocument(QStringLiteral(QARN_SAMPLE_FILE), &error)) << qPrintable(error);
     doc->SetGridShown(true);
-    doc->SetGridStyle(CQarnDoc::GridDots);
-    doc->NotifyPageChanged(doc->GetCurrentCanvas(), Qarn::PageChange::Reloaded);
-    ExpectSameAsRenderer(100);
+    for (int style = 0; style < CQarnDoc::kGridStyleCount; ++style) {
+        doc->SetGridStyle(style);
+        doc->NotifyPageChanged(doc->GetCurrentCanvas(), Qarn::PageChange::Reloaded);
+        SCOPED_TRACE(style);
+        ExpectSameAsRenderer(100);
+    }
 }
 
 TEST_F(ViewRenderingTest, EditsRepaintOnlyTheirTilesAndMatchAFreshDrawing) {
