@@ -23,6 +23,13 @@ Box ToBox(const CRect& r) {
 
 }  // namespace
 
+CRect CQarnLayerIndex::BoundsOf(const CQarnComponent* component) {
+    CRect r = component->GetBoundCache();
+    r.NormalizeRect();
+    r.InflateRect(1, 1);
+    return r;
+}
+
 struct CQarnLayerIndex::Tree {
     bgi::rtree<Entry, bgi::quadratic<16>> rtree;
 };
@@ -38,7 +45,7 @@ void CQarnLayerIndex::Rebuild() {
     if (m_pLayer != nullptr) {
         entries.reserve(size_t(m_pLayer->GetCount()));
         for (CQarnComponent* c : m_pLayer->GetList()) {
-            const CRect bounds = c->GetBoundCache();
+            const CRect bounds = BoundsOf(c);
             m_Bounds[c] = bounds;
             entries.emplace_back(ToBox(bounds), c);
         }
@@ -118,16 +125,17 @@ void CQarnLayerIndex::PrepareOrder() const {
 }
 
 void CQarnLayerIndex::Query(const CRect& area, std::vector<CQarnComponent*>& out) const {
-    std::vector<Entry> hits;
+    thread_local std::vector<Entry> hits;
+    thread_local std::vector<std::pair<int, CQarnComponent*>> ranked;
+    hits.clear();
+    ranked.clear();
     m_pTree->rtree.query(bgi::intersects(ToBox(area)), std::back_inserter(hits));
-    const size_t first = out.size();
     for (const Entry& e : hits) {
-        out.push_back(e.second);
+        auto found = m_Order.find(e.second);
+        ranked.emplace_back(found != m_Order.end() ? found->second : -1, e.second);
     }
-    auto rank = [this](const CQarnComponent* c) {
-        auto found = m_Order.find(c);
-        return found != m_Order.end() ? found->second : -1;
-    };
-    std::sort(out.begin() + std::ptrdiff_t(first), out.end(),
-              [&](const CQarnComponent* a, const CQarnComponent* b) { return rank(a) < rank(b); });
+    std::sort(ranked.begin(), ranked.end());
+    for (const auto& [rank, component] : ranked) {
+        out.push_back(component);
+    }
 }

@@ -20,6 +20,9 @@ public:
     CQarnLayerIndex& operator=(const CQarnLayerIndex&) = delete;
 
     const CQarnLayer* GetLayer() const { return m_pLayer; }
+    // The box a component takes: its bounds as last announced, grown by a unit for the
+    // fractions and the smoothing that whole-unit bounds leave out.
+    static CRect BoundsOf(const CQarnComponent* component);
     // Indexes every component of the layer afresh (bulk-loaded).
     void Rebuild();
     // Adds, moves or drops one component (bounds in document units, as drawn).

@@ -1,27 +1,22 @@
 #include "view/spatial_index.h"
 
-#include <cstring>
-
 #include "core/canvas.h"
 #include "core/component.h"
 #include "core/layer.h"
-#include "platform/graphics_path.h"
-#include "platform/runtime_class.h"
+#include "view/hit_shape.h"
 #include "view/layer_index.h"
 
 CQarnSpatialIndex::CQarnSpatialIndex() = default;
 CQarnSpatialIndex::~CQarnSpatialIndex() = default;
 
 CRect CQarnSpatialIndex::IndexBounds(const CQarnComponent* component) {
-    CRect r = component->GetBoundCache();
-    r.NormalizeRect();
-    r.InflateRect(1, 1);
-    return r;
+    return CQarnLayerIndex::BoundsOf(component);
 }
 
 void CQarnSpatialIndex::Rebuild(CQarnCanvas* canvas) {
     m_pCanvas = canvas;
     m_Layers.clear();
+    m_HitShapes.clear();
     if (canvas == nullptr) {
         return;
     }
@@ -62,6 +57,7 @@ void CQarnSpatialIndex::OnChanged(CQarnComponent* component) {
     if (component == nullptr) {
         return;
     }
+    m_HitShapes.erase(component);
     if (CQarnLayerIndex* index = Find(component->GetLayer())) {
         if (index->Contains(component)) {
             index->Update(component, IndexBounds(component));
@@ -74,6 +70,7 @@ void CQarnSpatialIndex::OnChanged(CQarnComponent* component) {
 }
 
 void CQarnSpatialIndex::OnRemoved(CQarnComponent* component) {
+    m_HitShapes.erase(component);
     for (auto& [layer, index] : m_Layers) {
         if (index->Contains(component)) {
             index->Erase(component);
@@ -132,30 +129,6 @@ void CQarnSpatialIndex::QueryLayer(const CQarnLayer* layer, const CRect& area,
     }
 }
 
-namespace {
-
-// Classes whose hit test is the base one: the shape as shown (its inside when filled or
-// closed, and its stroke) within its bounds.
-bool HitsWithinBounds(const CQarnComponent* c) {
-    const char* name = c->GetRuntimeClass()->m_lpszClassName;
-    return std::strcmp(name, "CQarnRect") == 0 || std::strcmp(name, "CQarnArcPie") == 0;
-}
-
-// Whether the point is certainly on the component: inside its filled outline. The shape's own
-// test would answer yes too, at many times the cost.
-bool SurelyInside(CQarnComponent* c, const CPoint& point) {
-    const GraphicsPath* outline = c->GetPath();
-    if (!(c->GetFill() || c->IsClosed()) || outline == nullptr || outline->IsEmpty() ||
-        outline->GetFillMode() != (c->GetFillWinding() ? FillModeWinding : FillModeAlternate)) {
-        return false;
-    }
-    PointF centre(float(point.x) + 0.5f, float(point.y) + 0.5f);
-    c->AntiTransformPoints(&centre, 1);
-    return outline->IsVisible(centre) != 0;
-}
-
-}  // namespace
-
 CQarnComponent* CQarnSpatialIndex::ObjectAt(const CPoint& point, CView* view) const {
     if (m_pCanvas == nullptr) {
         return nullptr;
@@ -179,13 +152,26 @@ CQarnComponent* CQarnSpatialIndex::ObjectAt(const CPoint& point, CView* view) co
             if (c->GetParentGroup() != nullptr) {
                 continue;
             }
-            if (HitsWithinBounds(c)) {
-                CRect box = index->GetBounds(c);
+            CRect box = index->GetBounds(c);
+            if (CQarnHitShape::Applies(c)) {
                 if (!box.PtInRect(point)) {
                     continue;
                 }
-                if (SurelyInside(c, point)) {
+                auto cached = m_HitShapes.find(c);
+                if (cached == m_HitShapes.end()) {
+                    cached = m_HitShapes.emplace(c, CQarnHitShape::Make(c, box)).first;
+                }
+                const CQarnHitShape::Answer answer = cached->second.Test(c, point);
+                if (answer == CQarnHitShape::Yes) {
                     return c;
+                }
+                if (answer == CQarnHitShape::No) {
+                    continue;
+                }
+            } else {
+                box.InflateRect(kHitSlack, kHitSlack);
+                if (!box.PtInRect(point)) {
+                    continue;
                 }
             }
             if (c->Intersects(probe, view)) {

@@ -9,6 +9,7 @@
 
 #include "platform/cpoint.h"
 #include "platform/crect.h"
+#include "view/hit_shape.h"
 
 class CQarnCanvas;
 class CQarnComponent;
@@ -18,8 +19,9 @@ class CView;
 
 class CQarnSpatialIndex {
 public:
-    // How far beside its bounds a component may still answer a hit test (document units).
-    static constexpr int kHitSlack = 8;
+    // How far beside its bounds a component may still answer a hit test (document units): a
+    // line is hit within two units of its bounds.
+    static constexpr int kHitSlack = 3;
 
     CQarnSpatialIndex();
     ~CQarnSpatialIndex();
@@ -61,4 +63,6 @@ private:
 
     CQarnCanvas* m_pCanvas = nullptr;
     std::unordered_map<const CQarnLayer*, std::unique_ptr<CQarnLayerIndex>> m_Layers;
+    // Quick hit tests of the shapes asked about, kept until they change.
+    mutable std::unordered_map<const CQarnComponent*, CQarnHitShape> m_HitShapes;
 };

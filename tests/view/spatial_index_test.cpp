@@ -5,7 +5,9 @@
 #include <random>
 
 #include "core/component.h"
+#include "platform/runtime_class.h"
 #include "support/mixed_page.h"
+#include "view/hit_shape.h"
 #include "view/layer_index.h"
 #include "view/spatial_index.h"
 #include "view_fixtures.h"
@@ -17,20 +19,22 @@ using SpatialIndexTest = ViewTest;
 }  // namespace
 
 TEST_F(SpatialIndexTest, HitTestsAgreeWithTheDocumentOnAMixedPage) {
-    Qarn::Bench::FillMixedPage(*doc, 500, 7);
+    Qarn::Bench::FillMixedPage(*doc, 300, 7);
     CQarnLayer* upper = AddLayer();
     CQarnRect* onTop = AddBox(RectF(400, 500, 100, 100), upper);
     view->OnUpdate(nullptr, 0, nullptr);
     std::mt19937 random(11);
     std::uniform_int_distribution<int> x(0, 850), y(0, 1100);
     int hits = 0;
-    for (int i = 0; i < 80; ++i) {
+    for (int i = 0; i < 200; ++i) {
         const CPoint p(x(random), y(random));
         CQarnComponent* expected = doc->ObjectAt(p, view.get());
-        EXPECT_EQ(view->ObjectAt(p), expected) << p.x << "," << p.y;
+        EXPECT_EQ(view->ObjectAt(p), expected)
+            << p.x << "," << p.y << " "
+            << (expected != nullptr ? expected->GetRuntimeClass()->m_lpszClassName : "nothing");
         hits += expected != nullptr ? 1 : 0;
     }
-    EXPECT_GT(hits, 40);  // the page is covered enough for the test to mean something
+    EXPECT_GT(hits, 100);  // the page is covered enough for the test to mean something
     EXPECT_EQ(view->ObjectAt(CPoint(450, 550)), onTop);
     upper->SetVisible(false);
     EXPECT_NE(view->ObjectAt(CPoint(450, 550)), onTop);
@@ -93,4 +97,38 @@ TEST_F(SpatialIndexTest, ALayerIndexKeepsOrderWhenComponentsArriveOnTop) {
     index.Erase(boxes[2]);
     EXPECT_FALSE(index.Contains(boxes[2]));
     EXPECT_EQ(index.Size(), 4);
+}
+
+TEST_F(SpatialIndexTest, QuickHitAnswersNeverContradictTheShapesOwnTest) {
+    // Rectangles, ellipses, arcs and pies, turned and not, filled and not, thin and thick.
+    Qarn::Bench::FillMixedPage(*doc, 300, 21);
+    int n = 0;
+    for (CQarnComponent* c : Layer0()->GetList()) {
+        if (!CQarnHitShape::Applies(c)) {
+            continue;
+        }
+        if (++n % 3 == 0) {
+            c->RotateAt(float(n % 90), c->GetCenterPointF(), 0);
+        }
+        c->SetFill(n % 4 != 0);
+        const CRect bounds = c->GetBoundRect(false);
+        const CQarnHitShape shape = CQarnHitShape::Make(c, bounds);
+        int sure = 0;
+        for (int y = bounds.top - 2; y <= bounds.bottom + 2; y += 2) {
+            for (int x = bounds.left - 2 + (y & 2) / 2; x <= bounds.right + 2; x += 2) {
+                const CQarnHitShape::Answer answer = shape.Test(c, CPoint(x, y));
+                if (answer == CQarnHitShape::Unsure) {
+                    continue;
+                }
+                ++sure;
+                const bool hit = c->Intersects(CRect(x, y, x + 1, y + 1), nullptr) != 0;
+                ASSERT_EQ(answer == CQarnHitShape::Yes, hit)
+                    << c->GetRuntimeClass()->m_lpszClassName << " at " << x << "," << y;
+            }
+        }
+        EXPECT_GT(sure, 0);
+        if (n > 16) {
+            break;
+        }
+    }
 }
