@@ -6,6 +6,7 @@
 
 #include "core/component.h"
 #include "core/layer.h"
+#include "view/hit_shape.h"
 
 namespace bg = boost::geometry;
 namespace bgi = boost::geometry::index;
@@ -26,7 +27,8 @@ Box ToBox(const CRect& r) {
 CRect CQarnLayerIndex::BoundsOf(const CQarnComponent* component) {
     CRect r = component->GetBoundCache();
     r.NormalizeRect();
-    r.InflateRect(1, 1);
+    const int grow = CQarnHitShape::Applies(component) ? 1 : 1 + kHitSlack;
+    r.InflateRect(grow, grow);
     return r;
 }
 

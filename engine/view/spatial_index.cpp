@@ -134,9 +134,6 @@ CQarnComponent* CQarnSpatialIndex::ObjectAt(const CPoint& point, CView* view) co
         return nullptr;
     }
     const CRect probe(point.x, point.y, point.x + 1, point.y + 1);
-    // Lines are hit a few units beside their stroke, which may lie outside their bounds.
-    CRect near = probe;
-    near.InflateRect(kHitSlack, kHitSlack);
     std::vector<CQarnComponent*> under;
     const LayerList& layers = m_pCanvas->GetLayers();
     for (qsizetype l = layers.size() - 1; l >= 0; --l) {
@@ -145,32 +142,24 @@ CQarnComponent* CQarnSpatialIndex::ObjectAt(const CPoint& point, CView* view) co
             continue;
         }
         under.clear();
-        QueryLayer(layer, near, under);
+        QueryLayer(layer, probe, under);
         const CQarnLayerIndex* index = Find(layer);
         for (auto it = under.rbegin(); it != under.rend(); ++it) {
             CQarnComponent* c = *it;
             if (c->GetParentGroup() != nullptr) {
                 continue;
             }
-            CRect box = index->GetBounds(c);
             if (CQarnHitShape::Applies(c)) {
-                if (!box.PtInRect(point)) {
-                    continue;
-                }
                 auto cached = m_HitShapes.find(c);
                 if (cached == m_HitShapes.end()) {
-                    cached = m_HitShapes.emplace(c, CQarnHitShape::Make(c, box)).first;
+                    cached =
+                        m_HitShapes.emplace(c, CQarnHitShape::Make(c, index->GetBounds(c))).first;
                 }
                 const CQarnHitShape::Answer answer = cached->second.Test(c, point);
                 if (answer == CQarnHitShape::Yes) {
                     return c;
                 }
                 if (answer == CQarnHitShape::No) {
-                    continue;
-                }
-            } else {
-                box.InflateRect(kHitSlack, kHitSlack);
-                if (!box.PtInRect(point)) {
                     continue;
                 }
             }

@@ -19,10 +19,6 @@ class CView;
 
 class CQarnSpatialIndex {
 public:
-    // How far beside its bounds a component may still answer a hit test (document units): a
-    // line is hit within two units of its bounds.
-    static constexpr int kHitSlack = 3;
-
     CQarnSpatialIndex();
     ~CQarnSpatialIndex();
     CQarnSpatialIndex(const CQarnSpatialIndex&) = delete;
@@ -32,8 +28,7 @@ public:
     void Rebuild(CQarnCanvas* canvas);
     CQarnCanvas* GetCanvas() const { return m_pCanvas; }
 
-    // The bounds an index box takes for a component: its bounds as last announced, grown by a
-    // unit for the fractions and the smoothing the whole-unit bounds leave out.
+    // The bounds an index box takes for a component (CQarnLayerIndex::BoundsOf).
     static CRect IndexBounds(const CQarnComponent* component);
     // A component joined, changed or is leaving the page; components of other pages are ignored.
     void OnAdded(CQarnComponent* component);
