@@ -7,6 +7,7 @@
 #include "core/component.h"
 #include "core/layer.h"
 #include "view/hit_shape.h"
+#include "view/paint_bounds.h"
 
 namespace bg = boost::geometry;
 namespace bgi = boost::geometry::index;
@@ -24,8 +25,8 @@ Box ToBox(const CRect& r) {
 
 }  // namespace
 
-CRect CQarnLayerIndex::BoundsOf(const CQarnComponent* component) {
-    CRect r = component->GetBoundCache();
+CRect CQarnLayerIndex::BoundsOf(CQarnComponent* component) {
+    CRect r = Qarn::PaintBounds(component);
     r.NormalizeRect();
     const int grow = CQarnHitShape::Applies(component) ? 1 : 1 + kHitSlack;
     r.InflateRect(grow, grow);

@@ -23,11 +23,11 @@ public:
     // How far beside its bounds a component may still answer a hit test (document units): a
     // line is hit within two units of its bounds.
     static constexpr int kHitSlack = 3;
-    // The box a component takes: its bounds as last announced, grown by a unit for the
+    // The box a component takes: where it paints (view/paint_bounds.h), grown by a unit for the
     // fractions and the smoothing that whole-unit bounds leave out, and by kHitSlack for shapes
     // whose hit test reaches beyond their bounds (lines, groups, kinds the view does not know),
     // so that a hit test needs to look only at the boxes holding the point.
-    static CRect BoundsOf(const CQarnComponent* component);
+    static CRect BoundsOf(CQarnComponent* component);
     // Indexes every component of the layer afresh (bulk-loaded).
     void Rebuild();
     // Adds, moves or drops one component (bounds in document units, as drawn).

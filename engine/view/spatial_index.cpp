@@ -9,7 +9,7 @@
 CQarnSpatialIndex::CQarnSpatialIndex() = default;
 CQarnSpatialIndex::~CQarnSpatialIndex() = default;
 
-CRect CQarnSpatialIndex::IndexBounds(const CQarnComponent* component) {
+CRect CQarnSpatialIndex::IndexBounds(CQarnComponent* component) {
     return CQarnLayerIndex::BoundsOf(component);
 }
 

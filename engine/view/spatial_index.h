@@ -29,7 +29,7 @@ public:
     CQarnCanvas* GetCanvas() const { return m_pCanvas; }
 
     // The bounds an index box takes for a component (CQarnLayerIndex::BoundsOf).
-    static CRect IndexBounds(const CQarnComponent* component);
+    static CRect IndexBounds(CQarnComponent* component);
     // A component joined, changed or is leaving the page; components of other pages are ignored.
     void OnAdded(CQarnComponent* component);
     void OnChanged(CQarnComponent* component);
