@@ -32,7 +32,7 @@ constexpr qint64 kSliceMilliseconds = 25;
 constexpr int kPrefetchTiles = 1;
 // A slice draws parts of tiles of at most this many components each (on a dense page a part
 // is a band of a tile), no thinner than kThinnestBand pixels.
-constexpr qsizetype kMostComponentsInAPart = 1000;
+constexpr qsizetype kMostComponentsInAPart = 400;
 constexpr int kThinnestBand = 8;
 
 qint64 PixelCount(const QRegion& region) {
