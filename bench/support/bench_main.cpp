@@ -1,13 +1,13 @@
 // Every benchmark program runs inside a Qt application on the offscreen platform, so that
-// painting and fonts work without a display.
+// painting, fonts and the views work without a display.
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

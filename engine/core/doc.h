@@ -113,6 +113,9 @@ public:
     // every visible layer in order. Draws the current page when canvas is null.
     void Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, UINT mode) const;
     void Draw(CDC* dc, const CRect& clip, CQarnCanvas* canvas, UINT mode) const;
+    // What lies under the components: the paper, the background, the layer information and
+    // the grid (the first steps of Draw).
+    void DrawUnderlay(Graphics* graphics, CQarnCanvas* canvas) const;
 
     // Writes the page (the current one when null) as SVG, gzip-compressed when `compressed`,
     // then the preview page, and tells the main window. False with *error when the file
@@ -144,7 +147,10 @@ public:
     CQarnAutoShapeTempl* FindASTemplate(UINT id) const;
     CQarnTemplateList& GetTemplates() { return m_Templates; }
 
-    // Grid.
+    // Grid. Its style is the index of the grid dialog's list; grid marks closer than a few
+    // device pixels are thinned out to every second, fourth... step.
+    enum GridStyle { GridDots = 0, GridLines = 1, GridDashedLines = 2, GridCrosses = 3 };
+    static constexpr int kGridStyleCount = 4;
     bool IsGridShown() const { return m_bGridShown; }
     void SetGridShown(bool shown) { m_bGridShown = shown; }
     void OnViewGrid();

@@ -1,5 +1,8 @@
 // Finding components on the page and drawing the page.
 #include <QFont>
+#include <QPainter>
+#include <QVector>
+#include <cmath>
 
 #include "core/canvas.h"
 #include "core/component.h"
@@ -38,23 +41,151 @@ CQarnComponent* TopmostAt(const CQarnCanvas* canvas, const CRect& probe, CView* 
     return nullptr;
 }
 
-// A grid finer than this many lines across the page would only grey it over (and a file may
-// ask for one line per unit of a page millions of units wide).
-constexpr int kMaxGridLines = 10000;
+// Grid lines closer than this on the device are thinned out to every second, fourth... one,
+// so that a small zoom shows a grid rather than a grey page.
+constexpr double kClosestGridPixels = 4.0;
 
-void DrawGrid(Graphics* graphics, const CQarnCanvas& canvas, DWORD argb, int spacing) {
-    if (spacing < 1 || canvas.GetWidth() / spacing > kMaxGridLines ||
-        canvas.GetHeight() / spacing > kMaxGridLines) {
-        return;
+// How many grid steps apart the drawn marks are at the painter's scale.
+int GridStride(const QPainter* painter, int spacing) {
+    const QTransform t = painter != nullptr ? painter->worldTransform() : QTransform();
+    const double scale = std::min(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
+    int stride = 1;
+    while (stride < (1 << 20) && spacing * stride * scale < kClosestGridPixels) {
+        stride *= 2;
     }
-    Pen pen(Color(argb), 0.0f);
+    return stride;
+}
+
+// The part of the page the painter's device shows (the whole page when it cannot tell).
+QRectF VisiblePart(const QPainter* painter, const CQarnCanvas& canvas) {
+    const QRectF page(0, 0, canvas.GetWidth(), canvas.GetHeight());
+    if (painter == nullptr || painter->device() == nullptr) {
+        return page;
+    }
+    bool invertible = false;
+    const QTransform toPage = painter->worldTransform().inverted(&invertible);
+    if (!invertible) {
+        return page;
+    }
+    const QRect device(0, 0, painter->device()->width(), painter->device()->height());
+    return toPage.mapRect(QRectF(device)).adjusted(-1, -1, 1, 1).intersected(page);
+}
+
+// The grid steps from `from` (a multiple of the step) up to `to`.
+int FirstStep(double from, int step) {
+    return std::max(0, int(std::floor(from / step)) * step);
+}
+
+void DrawGridLines(Graphics* graphics, const CQarnCanvas& canvas, const Color& color, int step) {
+    Pen pen(color, 0.0f);
     const float w = float(canvas.GetWidth());
     const float h = float(canvas.GetHeight());
-    for (int x = spacing; x < canvas.GetWidth(); x += spacing) {
+    // Only the lines that show are drawn (a view draws its page a piece at a time).
+    const QRectF shown = VisiblePart(graphics->GetPainter(), canvas);
+    for (int x = std::max(step, FirstStep(shown.left(), step));
+         x < canvas.GetWidth() && x <= shown.right(); x += step) {
         graphics->DrawLine(&pen, float(x), 0.0f, float(x), h);
     }
-    for (int y = spacing; y < canvas.GetHeight(); y += spacing) {
+    for (int y = std::max(step, FirstStep(shown.top(), step));
+         y < canvas.GetHeight() && y <= shown.bottom(); y += step) {
         graphics->DrawLine(&pen, 0.0f, float(y), w, float(y));
+    }
+}
+
+// Dots and crosses are many: they go to the painter in one call each row.
+void DrawGridMarks(QPainter* painter, const CQarnCanvas& canvas, const Color& color, int step,
+                   bool crosses) {
+    const QRectF shown = VisiblePart(painter, canvas).adjusted(-step, -step, step, step);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor::fromRgba(color.GetValue()), 0);
+    pen.setCosmetic(true);
+    painter->setPen(pen);
+    const QTransform toDevice = painter->worldTransform();
+    painter->resetTransform();
+    QVector<QPointF> dots;
+    QVector<QLineF> arms;
+    for (int y = FirstStep(shown.top(), step); y < canvas.GetHeight() && y <= shown.bottom();
+         y += step) {
+        dots.clear();
+        arms.clear();
+        for (int x = FirstStep(shown.left(), step); x < canvas.GetWidth() && x <= shown.right();
+             x += step) {
+            const QPointF p = toDevice.map(QPointF(x, y));
+            if (crosses) {
+                arms.append(QLineF(p.x() - 2, p.y(), p.x() + 2, p.y()));
+                arms.append(QLineF(p.x(), p.y() - 2, p.x(), p.y() + 2));
+            } else {
+                dots.append(p);
+            }
+        }
+        if (crosses) {
+            painter->drawLines(arms);
+        } else {
+            painter->drawPoints(dots);
+        }
+    }
+    painter->restore();
+}
+
+// Dashes of 3 device pixels every 6, counted from the page's edge, so that a piece of the page
+// drawn alone has the dashes where a drawing of the whole page has them.
+void DrawGridDashes(QPainter* painter, const CQarnCanvas& canvas, const Color& color, int step) {
+    constexpr double kDash = 3.0;
+    constexpr double kPeriod = 6.0;
+    const QRectF shown = VisiblePart(painter, canvas);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor::fromRgba(color.GetValue()), 0);
+    pen.setCosmetic(true);
+    painter->setPen(pen);
+    const QTransform toDevice = painter->worldTransform();
+    painter->resetTransform();
+    const QPointF corner = toDevice.map(QPointF(0, 0));
+    const QPointF far = toDevice.map(QPointF(canvas.GetWidth(), canvas.GetHeight()));
+    const QRectF visible = toDevice.mapRect(shown);
+    QVector<QLineF> dashes;
+    auto along = [&](double from, double to, double low, double high, auto make) {
+        const double first = from + std::floor(std::max(0.0, low - from) / kPeriod) * kPeriod;
+        for (double d = first; d < std::min(to, high + 1); d += kPeriod) {
+            dashes.append(make(d, std::min(d + kDash, to)));
+        }
+    };
+    for (int x = std::max(step, FirstStep(shown.left(), step));
+         x < canvas.GetWidth() && x <= shown.right(); x += step) {
+        const double at = toDevice.map(QPointF(x, 0)).x();
+        along(corner.y(), far.y(), visible.top(), visible.bottom(),
+              [&](double a, double b) { return QLineF(at, a, at, b); });
+    }
+    for (int y = std::max(step, FirstStep(shown.top(), step));
+         y < canvas.GetHeight() && y <= shown.bottom(); y += step) {
+        const double at = toDevice.map(QPointF(0, y)).y();
+        along(corner.x(), far.x(), visible.left(), visible.right(),
+              [&](double a, double b) { return QLineF(a, at, b, at); });
+    }
+    painter->drawLines(dashes);
+    painter->restore();
+}
+
+void DrawGrid(Graphics* graphics, const CQarnCanvas& canvas, DWORD argb, int spacing, int style) {
+    if (spacing < 1) {
+        return;
+    }
+    const int step = spacing * GridStride(graphics->GetPainter(), spacing);
+    const Color color(argb);
+    switch (style) {
+        case CQarnDoc::GridDots:
+            DrawGridMarks(graphics->GetPainter(), canvas, color, step, false);
+            break;
+        case CQarnDoc::GridCrosses:
+            DrawGridMarks(graphics->GetPainter(), canvas, color, step, true);
+            break;
+        case CQarnDoc::GridDashedLines:
+            DrawGridDashes(graphics->GetPainter(), canvas, color, step);
+            break;
+        default:
+            DrawGridLines(graphics, canvas, color, step);
+            break;
     }
 }
 
@@ -94,7 +225,7 @@ CRect CQarnDoc::GetBound() const {
     return bound;
 }
 
-void CQarnDoc::Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, UINT mode) const {
+void CQarnDoc::DrawUnderlay(Graphics* graphics, CQarnCanvas* canvas) const {
     CQarnCanvas* page = canvas ? canvas : m_pCurrentCanvas;
     if (graphics == nullptr || page == nullptr) {
         return;
@@ -106,17 +237,27 @@ void CQarnDoc::Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, 
     if (config->m_nDrawBackground != 0) {
         page->DrawBkGround(graphics);
     }
-    if (config->m_nShowLayerInfo != 0 && page->GetCurrentLayer() != nullptr) {
+    const RectF info(4, 2, paper.Width - 8, 16);
+    if (config->m_nShowLayerInfo != 0 && page->GetCurrentLayer() != nullptr &&
+        VisiblePart(graphics->GetPainter(), *page)
+            .intersects(QRectF(info.X, info.Y, info.Width, info.Height))) {
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPixelSize(12);
         const SolidBrush red{Color(Color::Red)};
         graphics->DrawString(QStringLiteral("Layer: %1").arg(page->GetCurrentLayer()->GetName()),
-                             font, RectF(4, 2, paper.Width - 8, 16), Qt::AlignLeft | Qt::AlignTop,
-                             &red);
+                             font, info, Qt::AlignLeft | Qt::AlignTop, &red);
     }
-    if (m_bGridShown) {
-        DrawGrid(graphics, *page, m_dwGridColor, m_nGridSize);
+    if (m_bGridShown && graphics->GetPainter() != nullptr) {
+        DrawGrid(graphics, *page, m_dwGridColor, m_nGridSize, m_nGridStyle);
     }
+}
+
+void CQarnDoc::Draw(Graphics* graphics, const CRect& clip, CQarnCanvas* canvas, UINT mode) const {
+    CQarnCanvas* page = canvas ? canvas : m_pCurrentCanvas;
+    if (graphics == nullptr || page == nullptr) {
+        return;
+    }
+    DrawUnderlay(graphics, page);
     const BYTE componentMode = BYTE(mode);
     for (const CQarnLayer* layer : page->GetLayers()) {
         if (!layer->IsVisible(-1)) {
