@@ -3,17 +3,20 @@
 #include "core/conversions.h"
 
 CQarnArrowWell::CQarnArrowWell(CQarnArrowHeadItems::End end, QWidget* parent)
-    : CQarnItemWell(std::make_shared<CQarnArrowHeadItems>(end),
-                    end == CQarnArrowHeadItems::End::Start ? tr("Start arrow head")
-                                                           : tr("End arrow head"),
-                    parent) {
+    : CQarnItemWell(
+          std::make_shared<CQarnArrowHeadItems>(end),
+          end == CQarnArrowHeadItems::End::Start ? tr("Start arrow head") : tr("End arrow head"),
+          parent) {
+    SetNoSelectionText(tr("Other"));
     SetCurSel(0);
 }
 
 void CQarnArrowWell::SetArrowType(ArrowType type) {
-    SetCurSel(Qarn::ArrowType2Index(type));
+    m_Other = type;
+    const int index = Qarn::ArrowType2Index(type);
+    SetCurSel(index == 0 && type != ArrowTypeNone ? -1 : index);
 }
 
 ArrowType CQarnArrowWell::GetArrowType() const {
-    return Qarn::Index2ArrowType(GetCurSel());
+    return GetCurSel() >= 0 ? Qarn::Index2ArrowType(GetCurSel()) : m_Other;
 }

@@ -10,7 +10,10 @@ class CQarnArrowWell : public CQarnItemWell {
 public:
     explicit CQarnArrowWell(CQarnArrowHeadItems::End end, QWidget* parent = nullptr);
 
-    // A value that is no head shows as "None".
+    // A stored value that is no head shows as "Other" and is kept until a head is chosen.
     void SetArrowType(ArrowType type);
     ArrowType GetArrowType() const;
+
+private:
+    ArrowType m_Other = ArrowTypeNone;
 };

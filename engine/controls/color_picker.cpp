@@ -27,8 +27,8 @@ std::optional<Color> AskSystemDialog(QWidget* parent, const Color& initial, bool
     if (alpha) {
         options |= QColorDialog::ShowAlphaChannel;
     }
-    const QColor chosen = QColorDialog::getColor(initial.ToQColor(), parent,
-                                                 CQarnColorPicker::tr("Colour"), options);
+    const QColor chosen =
+        QColorDialog::getColor(initial.ToQColor(), parent, CQarnColorPicker::tr("Colour"), options);
     if (!chosen.isValid()) {
         return std::nullopt;
     }
@@ -75,8 +75,8 @@ CQarnColorPicker::CQarnColorPicker(const QString& name, QWidget* parent) : QWidg
     m_pOpacity->setAccessibleName(tr("Opacity"));
     m_pOpacityCaption->setBuddy(m_pOpacity);
     m_pOpacityValue = new QLabel(this);
-    m_pOpacityValue->setMinimumWidth(m_pOpacityValue->fontMetrics().horizontalAdvance(
-        QStringLiteral("100 %")));
+    m_pOpacityValue->setMinimumWidth(
+        m_pOpacityValue->fontMetrics().horizontalAdvance(QStringLiteral("100 %")));
     opacityRow->addWidget(m_pOpacityCaption);
     opacityRow->addWidget(m_pOpacity, 1);
     opacityRow->addWidget(m_pOpacityValue);
@@ -145,8 +145,8 @@ void CQarnColorPicker::TakeCurrentColor() {
 
 bool CQarnColorPicker::PickOtherColor() {
     const ColorDialog& installed = InstalledDialog();
-    const std::optional<Color> chosen = installed ? installed(this, m_Color, m_bAlpha)
-                                                  : AskSystemDialog(this, m_Color, m_bAlpha);
+    const std::optional<Color> chosen =
+        installed ? installed(this, m_Color, m_bAlpha) : AskSystemDialog(this, m_Color, m_bAlpha);
     if (!chosen) {
         return false;
     }

@@ -68,7 +68,8 @@ void CQarnItemWell::PaintValue(QPainter& painter, const QRect& field) const {
 
 QSize CQarnItemWell::GetValueSize() const {
     const QSize cell = m_pItems->GetCellSize();
-    return QSize(std::max(64, std::min(cell.width() * 2, 140)), std::max(18, std::min(cell.height(), 28)));
+    return QSize(std::max(64, std::min(cell.width() * 2, 140)),
+                 std::max(18, std::min(cell.height(), 28)));
 }
 
 bool CQarnItemWell::StepValue(int delta) {

@@ -7,8 +7,7 @@ class CQarnLineStyleWell : public CQarnItemWell {
     Q_OBJECT
 
 public:
-    explicit CQarnLineStyleWell(QWidget* parent = nullptr,
-                                const QString& name = tr("Dash style"));
+    explicit CQarnLineStyleWell(QWidget* parent = nullptr, const QString& name = tr("Dash style"));
 
     // A style out of the five (a custom pattern) shows as "Custom".
     void SetDashStyle(unsigned short style);

@@ -10,8 +10,7 @@ class CQarnLineWidthWell : public CQarnItemWell {
     Q_OBJECT
 
 public:
-    explicit CQarnLineWidthWell(QWidget* parent = nullptr,
-                                const QString& name = tr("Line width"));
+    explicit CQarnLineWidthWell(QWidget* parent = nullptr, const QString& name = tr("Line width"));
 
     void SetLineWidth(float width);
     // The width chosen; the one set when it is not one of the list.

@@ -1,7 +1,7 @@
 #include "controls/number_edit.h"
 
-#include <algorithm>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -143,30 +143,30 @@ void CQarnWell::paintEvent(QPaintEvent*) {
 void CQarnWell::keyPressEvent(QKeyEvent* event) {
     const bool alt = (event->modifiers() & Qt::AltModifier) != 0;
     switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_F4:
-        ShowDropDown();
-        return;
-    case Qt::Key_Down:
-        if (alt) {
+        case Qt::Key_Space:
+        case Qt::Key_F4:
             ShowDropDown();
-        } else if (StepValue(1)) {
-            OnUserChange();
-        }
-        return;
-    case Qt::Key_Right:
-        if (StepValue(1)) {
-            OnUserChange();
-        }
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        if (StepValue(-1)) {
-            OnUserChange();
-        }
-        return;
-    default:
-        QWidget::keyPressEvent(event);
+            return;
+        case Qt::Key_Down:
+            if (alt) {
+                ShowDropDown();
+            } else if (StepValue(1)) {
+                OnUserChange();
+            }
+            return;
+        case Qt::Key_Right:
+            if (StepValue(1)) {
+                OnUserChange();
+            }
+            return;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            if (StepValue(-1)) {
+                OnUserChange();
+            }
+            return;
+        default:
+            QWidget::keyPressEvent(event);
     }
 }
 

@@ -71,8 +71,9 @@ QSize CQarnWellGrid::sizeHint() const {
     const int columns = std::max(1, std::min(m_pItems->GetColumns(), std::max(count, 1)));
     const int rows = (count + columns - 1) / columns;
     const QSize cell = m_pItems->GetCellSize();
-    return QSize(2 * kMargin + columns * cell.width() + (columns - 1) * kSpacing,
-                 2 * kMargin + std::max(rows, 1) * cell.height() + (std::max(rows, 1) - 1) * kSpacing);
+    return QSize(
+        2 * kMargin + columns * cell.width() + (columns - 1) * kSpacing,
+        2 * kMargin + std::max(rows, 1) * cell.height() + (std::max(rows, 1) - 1) * kSpacing);
 }
 
 void CQarnWellGrid::paintEvent(QPaintEvent*) {
@@ -117,50 +118,50 @@ void CQarnWellGrid::keyPressEvent(QKeyEvent* event) {
     const int from = m_nCurSel;
     int to = from;
     switch (event->key()) {
-    case Qt::Key_Left:
-        to = from < 0 ? 0 : std::max(0, from - 1);
-        break;
-    case Qt::Key_Right:
-        to = from < 0 ? 0 : std::min(count - 1, from + 1);
-        break;
-    case Qt::Key_Up:
-        to = from < 0 ? 0 : (from - columns >= 0 ? from - columns : from);
-        break;
-    case Qt::Key_Down:
-        to = from < 0 ? 0 : (from + columns < count ? from + columns : from);
-        break;
-    case Qt::Key_Home:
-        to = 0;
-        break;
-    case Qt::Key_End:
-        to = count - 1;
-        break;
-    case Qt::Key_Space:
-        if (m_nCurSel >= 0) {
-            Q_EMIT Activated(m_nCurSel);
-        }
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // In a page, Enter belongs to the dialog's default button; in a drop-down it takes
-        // the choice.
-        if (isSignalConnected(QMetaMethod::fromSignal(&CQarnWellGrid::Activated)) &&
-            m_nCurSel >= 0) {
-            Q_EMIT Activated(m_nCurSel);
+        case Qt::Key_Left:
+            to = from < 0 ? 0 : std::max(0, from - 1);
+            break;
+        case Qt::Key_Right:
+            to = from < 0 ? 0 : std::min(count - 1, from + 1);
+            break;
+        case Qt::Key_Up:
+            to = from < 0 ? 0 : (from - columns >= 0 ? from - columns : from);
+            break;
+        case Qt::Key_Down:
+            to = from < 0 ? 0 : (from + columns < count ? from + columns : from);
+            break;
+        case Qt::Key_Home:
+            to = 0;
+            break;
+        case Qt::Key_End:
+            to = count - 1;
+            break;
+        case Qt::Key_Space:
+            if (m_nCurSel >= 0) {
+                Q_EMIT Activated(m_nCurSel);
+            }
             return;
-        }
-        QWidget::keyPressEvent(event);
-        return;
-    case Qt::Key_Escape:
-        if (isSignalConnected(QMetaMethod::fromSignal(&CQarnWellGrid::Cancelled))) {
-            Q_EMIT Cancelled();
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // In a page, Enter belongs to the dialog's default button; in a drop-down it takes
+            // the choice.
+            if (isSignalConnected(QMetaMethod::fromSignal(&CQarnWellGrid::Activated)) &&
+                m_nCurSel >= 0) {
+                Q_EMIT Activated(m_nCurSel);
+                return;
+            }
+            QWidget::keyPressEvent(event);
             return;
-        }
-        QWidget::keyPressEvent(event);
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
+        case Qt::Key_Escape:
+            if (isSignalConnected(QMetaMethod::fromSignal(&CQarnWellGrid::Cancelled))) {
+                Q_EMIT Cancelled();
+                return;
+            }
+            QWidget::keyPressEvent(event);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
     }
     MoveTo(to);
 }

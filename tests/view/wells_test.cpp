@@ -10,6 +10,7 @@
 #include "controls/arrow_well.h"
 #include "controls/color_picker.h"
 #include "controls/color_well.h"
+#include "controls/compound_line_well.h"
 #include "controls/hatch_well.h"
 #include "controls/label_pos_well.h"
 #include "controls/line_style_well.h"
@@ -18,7 +19,6 @@
 #include "controls/shadow_items.h"
 #include "controls/shadow_well.h"
 #include "controls/well_grid.h"
-#include "controls/compound_line_well.h"
 #include "core/notification_messages.h"
 #include "platform/hatch_style.h"
 #include "support/message_recorder.h"
@@ -75,8 +75,8 @@ TEST_F(WellTest, EnterInTheDropDownTakesTheChoiceAndTellsTheOwnerInOrder) {
 
     EXPECT_FALSE(well->IsDroppedDown());
     EXPECT_EQ(well->GetArrowType(), ArrowTypeNotched);
-    EXPECT_EQ(Sequence(), (QList<UINT>{WELL_DROPDOWN, WELL_SELCHANGED, WELL_SELENDOK,
-                                       WELL_CLOSEUP}));
+    EXPECT_EQ(Sequence(),
+              (QList<UINT>{WELL_DROPDOWN, WELL_SELCHANGED, WELL_SELENDOK, WELL_CLOSEUP}));
     for (const RecordedMessage& m : owner.messages) {
         EXPECT_EQ(m.wParam, WPARAM(kControlId));
     }
@@ -181,8 +181,8 @@ TEST_F(WellTest, ValuesOutsideTheSamplesAreKeptAndShownAsText) {
 
 TEST_F(WellTest, ArrowWellsNameTheHeadsInTheOrderOfTheArrowCommands) {
     CQarnArrowWell start(CQarnArrowHeadItems::End::Start);
-    const ArrowType order[] = {ArrowTypeNone,    ArrowTypeArrow, ArrowTypeOpen,
-                               ArrowTypeNotched, ArrowTypeDiamond, ArrowTypeRound,
+    const ArrowType order[] = {ArrowTypeNone,    ArrowTypeArrow,     ArrowTypeOpen,
+                               ArrowTypeNotched, ArrowTypeDiamond,   ArrowTypeRound,
                                ArrowTypeSquare,  ArrowTypeBarbFirst, ArrowTypeBarbSecond};
     for (int i = 0; i < 9; ++i) {
         start.SetArrowType(order[i]);
@@ -190,15 +190,16 @@ TEST_F(WellTest, ArrowWellsNameTheHeadsInTheOrderOfTheArrowCommands) {
         EXPECT_EQ(start.GetArrowType(), order[i]);
         EXPECT_FALSE(start.GetItems().GetItemName(i).isEmpty());
     }
-    // A value that is no head reads back as none.
+    // A stored value that is no head is kept, not turned into "none".
     start.SetArrowType(ArrowType(99));
-    EXPECT_EQ(start.GetArrowType(), ArrowTypeNone);
+    EXPECT_EQ(start.GetCurSel(), -1);
+    EXPECT_EQ(start.GetArrowType(), ArrowType(99));
     EXPECT_EQ(start.accessibleName(), QStringLiteral("Start arrow head"));
 }
 
 TEST_F(WellTest, APickerInAPageTellsItsOwnerOfEachChoice) {
-    auto* grid = new CQarnWellGrid(std::make_shared<CQarnShadowItems>(), QStringLiteral("Shadow"),
-                                   &window);
+    auto* grid =
+        new CQarnWellGrid(std::make_shared<CQarnShadowItems>(), QStringLiteral("Shadow"), &window);
     grid->SetOwner(&owner, kControlId);
     grid->SetCurSel(0);
     grid->show();
