@@ -88,6 +88,12 @@ void CQarnColorWell::PaintValue(QPainter& painter, const QRect& field) const {
                      Qt::AlignVCenter | Qt::AlignLeft, CQarnColorItems::DescribeColor(m_Color));
 }
 
+QSize CQarnColorWell::GetValueSize() const {
+    const int text = fontMetrics().horizontalAdvance(
+        CQarnColorItems::DescribeColor(Color(0x7FFFFFFFu)) + QStringLiteral("  "));
+    return QSize(26 + 5 + text, std::max(18, fontMetrics().height()));
+}
+
 bool CQarnColorWell::StepValue(int delta) {
     // The arrow keys walk the palette, keeping the opacity.
     const QList<CQarnColorItems::Entry> palette = CQarnColorItems::StandardPalette();

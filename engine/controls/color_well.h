@@ -35,7 +35,8 @@ protected:
     bool TakeDropDownChoice() override;
     void OnDropDownClosed() override { m_pPicker = nullptr; }
     void PaintValue(QPainter& painter, const QRect& field) const override;
-    QSize GetValueSize() const override { return QSize(96, 18); }
+    // Room for the swatch and the longest description ("#FFFFFF, 100% opaque").
+    QSize GetValueSize() const override;
     bool StepValue(int delta) override;
     LPARAM GetMessageValue() const override { return LPARAM(m_Color.GetValue()); }
     void OnUserChange() override;

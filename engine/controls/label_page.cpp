@@ -44,7 +44,8 @@ CQarnLabelPage::CQarnLabelPage(QWidget* parent) : CQarnPropertyPage(parent) {
     Qarn::AddFormRow(form, tr("Ali&gnment:"), m_pAlignment);
     m_pPosition = new CQarnLabelPosWell(m_pFields);
     Qarn::AddFormRow(form, tr("&Place:"), m_pPosition);
-    layout->addWidget(m_pFields, 1);
+    layout->addWidget(m_pFields);
+    layout->addStretch(1);
     connect(m_pShow, &QCheckBox::toggled, this, &CQarnLabelPage::EnableFields);
 }
 

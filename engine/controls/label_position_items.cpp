@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QTransform>
+#include <algorithm>
 
 #include "controls/label_placement.h"
 
@@ -11,19 +13,29 @@ int CQarnLabelPositionItems::GetCount() const {
 
 void CQarnLabelPositionItems::PaintItem(QPainter& painter, const QRectF& cell, int index) const {
     const QColor ink = Qarn::SampleInk(painter);
-    // The component in the middle third, the label placed by the same rule as on the page.
-    const qreal w = cell.width() / 3.0;
-    const qreal h = cell.height() / 3.0;
-    const RectF frame(float(cell.left() + w), float(cell.top() + h), float(w), float(h));
-    const RectF bar = Qarn::PlaceLabel(frame, RectF(0, 0, float(w * 0.8), float(h * 0.45)), index);
+    // A sample frame and label in document units, placed by the rule the page uses, then
+    // scaled so that every place fits the cell.
+    const RectF frame(0.0f, 0.0f, 40.0f, 26.0f);
+    const RectF label(0.0f, 0.0f, 28.0f, 9.0f);
+    const RectF bar = Qarn::PlaceLabel(frame, label, index);
+    const RectF topLeft = Qarn::PlaceLabel(frame, label, 0);
+    const RectF bottomRight = Qarn::PlaceLabel(frame, label, Qarn::kLabelPositionCount - 1);
+    const QRectF all(topLeft.X, topLeft.Y, bottomRight.GetRight() - topLeft.X,
+                     bottomRight.GetBottom() - topLeft.Y);
+    const qreal scale = std::min(cell.width() / all.width(), cell.height() / all.height());
+    QTransform toCell;
+    toCell.translate(cell.center().x(), cell.center().y());
+    toCell.scale(scale, scale);
+    toCell.translate(-all.center().x(), -all.center().y());
+
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ink, 1.0));
     painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(frame.X, frame.Y, frame.Width, frame.Height));
+    painter.drawRect(toCell.mapRect(QRectF(frame.X, frame.Y, frame.Width, frame.Height)));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 90, 200));
-    painter.drawRect(QRectF(bar.X, bar.Y, bar.Width, bar.Height));
+    painter.drawRect(toCell.mapRect(QRectF(bar.X, bar.Y, bar.Width, bar.Height)));
     painter.restore();
 }
 

@@ -48,6 +48,7 @@ CQarnPageSetupSheet::CQarnPageSetupSheet(const CQarnDoc& document, QWidget* pare
 
     auto* layout = new QVBoxLayout(this);
     m_pTabs = new QTabWidget(this);
+    m_pTabs->setAccessibleName(tr("Page setup pages"));
     layout->addWidget(m_pTabs, 1);
 
     auto* page = new QWidget(m_pTabs);
