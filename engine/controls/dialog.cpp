@@ -43,6 +43,7 @@ bool CQarnDialog::Validate() {
 
 void CQarnDialog::accept() {
     if (Validate()) {
+        OnAccepted();
         QDialog::accept();
     }
 }

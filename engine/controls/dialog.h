@@ -31,6 +31,8 @@ protected:
     // Rules beyond the single fields: true when they hold; otherwise call Refuse and answer
     // false.
     virtual bool ValidateMore() { return true; }
+    // Every check passed and the dialog is about to close with OK: take the fields' values.
+    virtual void OnAccepted() {}
     // Shows the message, brings the field's page to the front and focuses the field; false.
     bool Refuse(QWidget* field, const QString& message);
 

@@ -199,8 +199,8 @@ void CQarnMultiEditDialog::AddFields() {
     };
 
     auto addWell = [&](UINT id, const QString& caption, CQarnItemWell* well,
-                       std::function<void(CQarnItemWell*, const CVariant&)> show,
-                       std::function<CVariant(CQarnItemWell*)> read) {
+                       const std::function<void(CQarnItemWell*, const CVariant&)>& show,
+                       const std::function<CVariant(CQarnItemWell*)>& read) {
         auto field = std::make_unique<Field>();
         const std::optional<CVariant> shared = SharedValue(m_Components, id);
         field->mixed = !shared;

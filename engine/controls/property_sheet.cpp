@@ -72,14 +72,10 @@ bool CQarnPropertySheet::ValidateMore() {
     return true;
 }
 
-void CQarnPropertySheet::accept() {
-    if (!Validate()) {
-        return;
-    }
+void CQarnPropertySheet::OnAccepted() {
     for (CQarnPropertyPage* page : m_Pages) {
         page->Store(m_Appearance);
     }
-    QDialog::accept();
 }
 
 bool CQarnPropertySheet::Edit(CQarnComponent& component, QWidget* parent) {

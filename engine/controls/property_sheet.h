@@ -48,10 +48,10 @@ public:
     CQarnTipPage* GetTipPage() const { return m_pTip; }
     CQarnShadowPage* GetShadowPage() const { return m_pShadow; }
 
-    void accept() override;
-
 protected:
     bool ValidateMore() override;
+    // The pages write their fields into the copy.
+    void OnAccepted() override;
 
 private:
     void AddPage(CQarnPropertyPage* page);

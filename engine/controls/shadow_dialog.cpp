@@ -31,12 +31,8 @@ bool CQarnShadowDialog::ValidateMore() {
     return true;
 }
 
-void CQarnShadowDialog::accept() {
-    if (!Validate()) {
-        return;
-    }
+void CQarnShadowDialog::OnAccepted() {
     m_pPage->Store(m_Appearance);
-    QDialog::accept();
 }
 
 bool CQarnShadowDialog::ApplyTo(CQarnComponent& component) const {

@@ -24,10 +24,10 @@ public:
 
     CQarnShadowPage* GetPage() const { return m_pPage; }
 
-    void accept() override;
-
 protected:
     bool ValidateMore() override;
+    // The pages write their fields into the copy.
+    void OnAccepted() override;
 
 private:
     CQarnAppearance m_Appearance;
