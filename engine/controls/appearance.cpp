@@ -1,6 +1,8 @@
 #include "controls/appearance.h"
 
 #include <QByteArray>
+#include <algorithm>
+#include <iterator>
 
 #include "controls/label_placement.h"
 #include "core/component.h"
@@ -84,6 +86,16 @@ bool Replace(CQarnComponent& component, unsigned int kind, const CQarnProperty* 
     return true;
 }
 
+// The kinds the copy holds.
+constexpr unsigned int kEditedKinds[] = {QARN_PROP_PEN,   QARN_PROP_BRUSH, QARN_PROP_ARROW,
+                                         QARN_PROP_TEXT,  QARN_PROP_LABEL, QARN_PROP_TIP,
+                                         QARN_PROP_SHADOW};
+
+bool IsEditedKind(unsigned int kind) {
+    return std::find(std::begin(kEditedKinds), std::end(kEditedKinds), kind) !=
+           std::end(kEditedKinds);
+}
+
 }  // namespace
 
 void CQarnAppearance::Release::operator()(CQarnProperty* property) const {
@@ -101,7 +113,12 @@ CQarnAppearance::CQarnAppearance(const CQarnComponent& component)
       m_pTip(Copy(component.GetTipProperty())),
       m_pShadow(Copy(component.GetShadowProperty())),
       m_dwStyle(component.GetStyle()),
-      m_pFrame(std::make_unique<RectF>(Qarn::ShownFrame(component))) {}
+      m_pFrame(std::make_unique<RectF>(Qarn::ShownFrame(component))) {
+    for (const CQarnProperty* property : component.GetPropList()) {
+        const unsigned int kind = property->GetId();
+        m_Order.push_back(IsEditedKind(kind) ? Place{kind, nullptr} : Place{0, property});
+    }
+}
 
 CQarnAppearance::CQarnAppearance(CQarnAppearance&&) noexcept = default;
 CQarnAppearance& CQarnAppearance::operator=(CQarnAppearance&&) noexcept = default;
@@ -174,6 +191,27 @@ CQarnShadowProperty* CQarnAppearance::MakeShadow() {
     return m_pShadow.get();
 }
 
+void CQarnAppearance::RestoreOrder(CQarnComponent& component) const {
+    PropertyList& list = component.GetPropList();
+    PropertyList ordered;
+    for (const Place& place : m_Order) {
+        for (CQarnProperty* property : list) {
+            const bool fits =
+                place.other != nullptr ? property == place.other : property->GetId() == place.kind;
+            if (fits && !ordered.contains(property)) {
+                ordered.append(property);
+                break;
+            }
+        }
+    }
+    for (CQarnProperty* property : list) {
+        if (!ordered.contains(property)) {
+            ordered.append(property);
+        }
+    }
+    list = ordered;
+}
+
 bool CQarnAppearance::DiffersFrom(const CQarnComponent& component) const {
     return component.GetStyle() != m_dwStyle ||
            !SameProperty(component.GetPenProperty(), m_pPen.get()) ||
@@ -196,6 +234,7 @@ bool CQarnAppearance::ApplyTo(CQarnComponent& component) const {
     Replace(component, QARN_PROP_LABEL, m_pLabel.get());
     Replace(component, QARN_PROP_TIP, m_pTip.get());
     Replace(component, QARN_PROP_SHADOW, m_pShadow.get());
+    RestoreOrder(component);
     component.SetStyle(m_dwStyle);
     // The elements borrow the pen, brush and arrows: they are rebuilt on the new ones.
     component.ResetPath();

@@ -4,6 +4,7 @@
 // in one go, and Cancel just lets them go, so the component is never touched half way.
 
 #include <memory>
+#include <vector>
 
 #include "platform/win_types.h"
 
@@ -65,8 +66,9 @@ public:
     const struct RectF& GetShownFrame() const;
 
     // Writes the copies back: a property that differs from the component's takes its place in
-    // the component's list (the order kept), new ones are attached, dropped ones released; the
-    // style word is set; then the outline is rebuilt and the change announced. Nothing is
+    // the component's list, new ones are attached, dropped ones released, and the list is put
+    // back in the order it had when the copy was taken (parts new since go last); the style
+    // word is set; then the outline is rebuilt and the change announced. Nothing is
     // written (and false answered) when nothing differs, so a confirmed sheet without changes
     // leaves the component exactly as it was.
     bool ApplyTo(CQarnComponent& component) const;
@@ -74,6 +76,15 @@ public:
     bool DiffersFrom(const CQarnComponent& component) const;
 
 private:
+    // One place of the component's property list when the copy was taken: a kind the copy
+    // holds, or another property (a perspective, a user value) by itself.
+    struct Place {
+        unsigned int kind;
+        const CQarnProperty* other;
+    };
+    void RestoreOrder(CQarnComponent& component) const;
+
+    std::vector<Place> m_Order;
     Held<CQarnPenProperty> m_pPen;
     Held<CQarnBasicBrushProperty> m_pBrush;
     Held<CQarnArrowProperty> m_pArrows;

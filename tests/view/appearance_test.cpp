@@ -127,3 +127,28 @@ TEST(AppearanceTest, TheOutlineIsRebuiltOnTheNewPropertiesAndTheChangeAnnounced)
     EXPECT_NE(image.pixel(100, 135), qRgb(255, 255, 255)) << "the thick line covers the edge";
     EXPECT_NE(image.pixel(105, 135), qRgb(255, 255, 255));
 }
+
+// An undo step can keep a copy taken before the sheet and write it back: the record comes back
+// byte for byte, whatever the sheet changed (parts gained and lost included).
+TEST(AppearanceTest, ACopyTakenBeforeAnEditRestoresTheRecordExactly) {
+    SampleDrawing drawing;
+    CQarnComponent& box = *drawing.box;
+    const QByteArray original = RecordOf(box);
+    const CQarnAppearance before(box);
+
+    CQarnAppearance edited(box);
+    edited.GetPen()->SetLineWidth(6.0f);
+    edited.MakeFullBrush()->SetBrushType(CQarnBrushProperty::Hatch);
+    edited.DropLabel();
+    edited.DropTip();
+    edited.GetText()->SetText(QStringLiteral("Other"));
+    edited.SetStyleBit(QARN_STYLE_DRAWLINE, false);
+    ASSERT_TRUE(edited.ApplyTo(box));
+    ASSERT_NE(RecordOf(box), original);
+
+    ASSERT_TRUE(before.ApplyTo(box));
+    EXPECT_EQ(RecordOf(box), original);
+    // And the other way again (redo).
+    ASSERT_TRUE(edited.ApplyTo(box));
+    EXPECT_FALSE(edited.DiffersFrom(box));
+}

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontComboBox>
 
+#include "controls/appearance.h"
 #include "controls/color_well.h"
 #include "controls/line_style_well.h"
 #include "controls/multi_edit_dialog.h"
@@ -130,4 +131,23 @@ TEST_F(MultiEditTest, RefusedValuesNameTheFieldAndNothingIsSet) {
     PressEnter(untouched);
     EXPECT_TRUE(untouched.GetChanges().isEmpty());
     EXPECT_EQ(CQarnMultiEditDialog::Apply(both, untouched.GetChanges()), 0);
+}
+
+TEST_F(MultiEditTest, CopiesTakenBeforeTheChangesRestoreEveryComponentExactly) {
+    const QByteArray first = RecordOf(*drawing.box);
+    const QByteArray other = RecordOf(*second);
+    std::vector<std::unique_ptr<CQarnAppearance>> before;
+    for (CQarnComponent* c : both) {
+        before.push_back(std::make_unique<CQarnAppearance>(*c));
+    }
+    CQarnMultiEditDialog dialog(both);
+    TypeInto(dialog.GetField(P::LineWidth), QStringLiteral("7"));
+    qobject_cast<QCheckBox*>(dialog.GetField(P::DrawText))->click();
+    PressEnter(dialog);
+    ASSERT_EQ(CQarnMultiEditDialog::Apply(both, dialog.GetChanges()), 2);
+    for (size_t i = 0; i < before.size(); ++i) {
+        before[i]->ApplyTo(*both[qsizetype(i)]);
+    }
+    EXPECT_EQ(RecordOf(*drawing.box), first);
+    EXPECT_EQ(RecordOf(*second), other);
 }
