@@ -267,6 +267,9 @@ public:
     // Remembers where it is before an edit (the lower-case "last" is the system's spelling).
     virtual void RecordlastPosition();
     virtual void OnOpen(CView* view) { (void)view; }
+    // Shows the sheet of the component's properties (core/property_editor.h); 1 when the user
+    // confirmed it and the component holds the edited properties, 0 when nothing changed.
+    virtual int OnEditProperties(CView* view);
     CQarnEffectCache* GetEffectCache() const { return m_pEffectCache.get(); }
     void SetEffectCache(std::unique_ptr<CQarnEffectCache> cache);
     void DropEffectCache();
