@@ -81,6 +81,8 @@ public:
     // The stored name; when empty it becomes "<kind>-<id>" and is kept.
     virtual QString GetName();
     void SetName(const QString& name) { m_strName = name; }
+    // The name as stored, empty until one is given or generated.
+    const QString& GetStoredName() const { return m_strName; }
     int GetShapeID() const { return m_nShapeID; }
     void SetShapeID(int shapeId) { m_nShapeID = shapeId; }
     QString GetRText() const { return QString(); }
@@ -263,6 +265,15 @@ public:
     virtual void Remove();
     virtual bool Simplify() { return true; }
     virtual void RecordlastPosition();
+    // The geometry a kind keeps beyond the frame, rotation and style (points, ends, corners),
+    // appended to the list; reading takes it back from the 1-based position, which advances
+    // past what was read (0 at the end). The base keeps nothing beyond the frame.
+    virtual void WriteHandlesToList(QList<PointF>& list) const { (void)list; }
+    void ReadHandlesFromList(const QList<PointF>& list);
+    virtual void ReadHandlesFromList(const QList<PointF>& list, POSITION& position) {
+        (void)list;
+        (void)position;
+    }
     virtual void OnOpen(CView* view) { (void)view; }
     CQarnEffectCache* GetEffectCache() const { return m_pEffectCache.get(); }
     void SetEffectCache(std::unique_ptr<CQarnEffectCache> cache);

@@ -231,6 +231,13 @@ void CQarnDoc::PutBack(std::unique_ptr<CQarnComponent> component, CQarnLayer* la
     Add(component.release(), before, target);
 }
 
+void CQarnDoc::OnCloseDocument() {
+    if (gUndoManager != nullptr) {
+        gUndoManager->RemoveTarget(this);
+    }
+    CDocument::OnCloseDocument();
+}
+
 // Listeners.
 
 void CQarnDoc::NotifyComponentChanged(CQarnComponent* component, Qarn::ComponentChange change) {
@@ -329,6 +336,8 @@ void CQarnDoc::Initialize() {
 }
 
 void CQarnDoc::DeleteContents() {
+    // The history refers to the contents about to go.
+    ForgetUndoHistory();
     m_pConnectionTarget = nullptr;
     qDeleteAll(m_Canvases);
     m_Canvases.clear();

@@ -34,6 +34,10 @@ public:
     float GetCornerWidth() const { return m_fCornerWidth; }
     float GetCornerHeight() const { return m_fCornerHeight; }
     void SetCornerSize(float width, float height);
+    // The corner size.
+    void WriteHandlesToList(QList<PointF>& list) const override;
+    using CQarnComponent::ReadHandlesFromList;
+    void ReadHandlesFromList(const QList<PointF>& list, POSITION& position) override;
 
 private:
     // The number of the corner handle (the last), 0 when there is none.

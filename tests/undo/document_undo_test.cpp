@@ -13,19 +13,10 @@
 #include "shapes/rect.h"
 #include "support/stored_record.h"
 #include "undo/counting_action.h"
+#include "undo/test_view.h"
 #include "undo/undo_manager.h"
 
 namespace {
-
-// Stands in for a drawing view: it shows a document and counts selection refreshes.
-class TestView : public CQarnEditView {
-public:
-    QObject* GetMessageTarget() override { return nullptr; }
-    void OnUpdate(CView*, LPARAM, CObject*) override {}
-    void OnSelectionChanged(CQarnComponent*) override { ++selectionRefreshes; }
-
-    int selectionRefreshes = 0;
-};
 
 class DocumentUndoTest : public ::testing::Test {
 protected:
@@ -35,7 +26,7 @@ protected:
         savedSteps = Qarn::GetConfig()->m_nMaximumUndoStep;
         savedCanUndo = Qarn::CanUndoAferSaving();
         doc = new CQarnDoc();
-        doc->AddView(&view);
+        view.Show(doc);
     }
     void TearDown() override {
         delete doc;
