@@ -422,6 +422,10 @@ public:
     virtual BOOL CreateElements(RectF* rect);
     // Rebuilds the elements and the combined outline.
     void ResetPath();
+    // Moves the outline as built (each element's path and frame, and the combined path) by the
+    // offset: what a rebuild after moving the frame by it would give, without rebuilding.
+    // False, and nothing moved, when no outline is built.
+    bool OffsetOutline(float dx, float dy);
     // Appends the element paths the mode takes (all, those joined, those kept apart).
     virtual void CreatePath(GraphicsPath& path, RectF* rect, PathMode mode);
     // The combined outline (null before it is built).

@@ -197,6 +197,8 @@ bool CQarnDoc::Remove(CQarnComponent* component) {
             layer->GetList().removeAll(component);
         }
     }
+    // Out of the document it belongs to no layer: nothing takes it for a member any more.
+    component->SetLayer(nullptr);
     return true;
 }
 

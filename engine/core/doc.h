@@ -78,7 +78,8 @@ public:
     void AddTail(CQarnComponent* component, CQarnLayer* layer = nullptr);
     void AddHead(CQarnComponent* component, CQarnLayer* layer = nullptr);
     void Add(CQarnComponent* component, CQarnComponent* before, CQarnLayer* layer = nullptr);
-    // Takes the component out of every layer and every view; it is not deleted.
+    // Takes the component out of every layer and every view; it is not deleted, and its layer
+    // is null until it is added again.
     bool Remove(CQarnComponent* component);
     // Takes the component out (as Remove) and hands it to the caller, who owns it until it is
     // put back: an action that took a component out frees it when the action goes while the

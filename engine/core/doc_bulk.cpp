@@ -60,6 +60,9 @@ std::vector<std::unique_ptr<CQarnComponent>> CQarnDoc::TakeOutAll(
         taken.emplace_back(c);
     }
     Qarn::UnlinkFromLayers(leaving, places);
+    for (CQarnComponent* c : leaving) {
+        c->SetLayer(nullptr);
+    }
     return taken;
 }
 

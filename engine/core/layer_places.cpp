@@ -9,47 +9,97 @@
 
 namespace Qarn {
 
+namespace {
+
+// Where each component of one layer lies. Lists usually follow the layer's order (a
+// selection of everything, a group's members), so the place after the last one found is tried
+// first; only a list out of order pays for a table of the whole layer.
+class LayerIndex {
+public:
+    explicit LayerIndex(const CQarnLayer* layer) : m_pList(&layer->GetList()) {}
+
+    // -1 when the layer does not hold the component.
+    int Find(const CQarnComponent* c) {
+        const ComponentList& list = *m_pList;
+        const int guess = m_nLast + 1;
+        if (guess < list.size() && list[guess] == c) {
+            return m_nLast = guess;
+        }
+        if (m_Table.isEmpty()) {
+            m_Table.reserve(list.size());
+            for (int i = 0; i < list.size(); ++i) {
+                m_Table.insert(list[i], i);
+            }
+        }
+        const auto at = m_Table.constFind(c);
+        if (at == m_Table.constEnd()) {
+            return -1;
+        }
+        return m_nLast = *at;
+    }
+
+private:
+    const ComponentList* m_pList;
+    QHash<const CQarnComponent*, int> m_Table;
+    int m_nLast = -1;
+};
+
+}  // namespace
+
 void FindLayerPlaces(const ComponentList& components, ComponentList& found,
                      std::vector<LayerPlace>& places) {
     found.clear();
     places.clear();
-    // Each layer's positions are looked up once, so that many components cost one pass.
-    QHash<CQarnLayer*, QHash<const CQarnComponent*, int>> indexOf;
-    QSet<const CQarnComponent*> seen;
+    QHash<CQarnLayer*, LayerIndex> indexOf;
+    // A component found twice is at an index already taken.
+    QHash<CQarnLayer*, std::vector<bool>> taken;
     for (CQarnComponent* c : components) {
         CQarnLayer* layer = c != nullptr ? c->GetLayer() : nullptr;
-        if (layer == nullptr || seen.contains(c)) {
+        if (layer == nullptr) {
             continue;
         }
         auto at = indexOf.find(layer);
         if (at == indexOf.end()) {
-            QHash<const CQarnComponent*, int> positions;
-            const ComponentList& list = layer->GetList();
-            positions.reserve(list.size());
-            for (int i = 0; i < list.size(); ++i) {
-                positions.insert(list[i], i);
-            }
-            at = indexOf.insert(layer, std::move(positions));
+            at = indexOf.insert(layer, LayerIndex(layer));
+            taken.insert(layer, std::vector<bool>(size_t(layer->GetCount()), false));
         }
-        const auto index = at->constFind(c);
-        if (index == at->constEnd()) {
+        const int index = at->Find(c);
+        std::vector<bool>& used = taken[layer];
+        if (index < 0 || used[size_t(index)]) {
             continue;
         }
-        seen.insert(c);
+        used[size_t(index)] = true;
         found.append(c);
-        places.push_back(LayerPlace{layer, *index});
+        places.push_back(LayerPlace{layer, index});
     }
 }
 
 void UnlinkFromLayers(const ComponentList& components, const std::vector<LayerPlace>& places) {
-    QHash<CQarnLayer*, QSet<const CQarnComponent*>> leaving;
+    // Marked by index, then the layer is compacted once.
+    QHash<CQarnLayer*, std::vector<bool>> leaving;
     for (int i = 0; i < components.size() && size_t(i) < places.size(); ++i) {
-        leaving[places[size_t(i)].layer].insert(components[i]);
+        const LayerPlace& place = places[size_t(i)];
+        auto at = leaving.find(place.layer);
+        if (at == leaving.end()) {
+            at = leaving.insert(place.layer,
+                                std::vector<bool>(size_t(place.layer->GetCount()), false));
+        }
+        if (place.index >= 0 && size_t(place.index) < at->size() &&
+            place.layer->GetList()[place.index] == components[i]) {
+            (*at)[size_t(place.index)] = true;
+        }
     }
     for (auto it = leaving.begin(); it != leaving.end(); ++it) {
-        const QSet<const CQarnComponent*>& gone = it.value();
+        const std::vector<bool>& gone = it.value();
         ComponentList& list = it.key()->GetList();
-        list.removeIf([&](CQarnComponent* c) { return gone.contains(c); });
+        ComponentList stayed;
+        stayed.reserve(list.size());
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (!gone[size_t(i)]) {
+                stayed.append(list[i]);
+            }
+        }
+        list = std::move(stayed);
     }
 }
 

@@ -1,15 +1,28 @@
 #include "undo/component_lists.h"
 
 #include <QSet>
+#include <algorithm>
 
 #include "connectors/connection.h"
 #include "connectors/connector.h"
+#include "core/canvas.h"
 #include "core/component.h"
 #include "core/doc.h"
+#include "core/layer.h"
+#include "shapes/group.h"
 
 namespace Qarn {
 
 ComponentList ExpandComponents(const ComponentList& components) {
+    // Without a group the list is its own expansion (a selection holds each component once).
+    const bool anyGroup = std::any_of(components.begin(), components.end(), [](CQarnComponent* c) {
+        return c != nullptr && c->IsKindOf(CQarnGroup::ThisClass());
+    });
+    if (!anyGroup) {
+        ComponentList kept = components;
+        kept.removeAll(nullptr);
+        return kept;
+    }
     ComponentList all;
     for (CQarnComponent* c : components) {
         if (c != nullptr) {
@@ -30,9 +43,19 @@ ComponentList ExpandComponents(const ComponentList& components) {
 }
 
 ComponentList AttachedConnectors(const ComponentList& components) {
-    QSet<const CQarnComponent*> known(components.begin(), components.end());
+    // Only a connector can be found resting on something: the list's own connectors are
+    // all that must be told apart from those found.
+    QSet<const CQarnComponent*> known;
+    ComponentList pending;
+    for (CQarnComponent* c : components) {
+        if (c->IsKindOf(CQarnConnector::ThisClass())) {
+            known.insert(c);
+        }
+        if (!c->GetConnectionList().isEmpty()) {
+            pending.append(c);
+        }
+    }
     ComponentList found;
-    ComponentList pending = components;
     while (!pending.isEmpty()) {
         CQarnComponent* c = pending.takeLast();
         for (CQarnConnection* connection : c->GetConnectionList()) {
@@ -49,7 +72,25 @@ ComponentList AttachedConnectors(const ComponentList& components) {
 }
 
 ComponentList InDocument(CQarnDoc* doc, const ComponentList& components) {
-    return doc != nullptr ? doc->KeepContained(components) : ComponentList();
+    if (doc == nullptr) {
+        return ComponentList();
+    }
+    // A component the document took out has no layer; one on a page or layer that left the
+    // document has a layer the document no longer holds.
+    QSet<const CQarnLayer*> layers;
+    for (const CQarnCanvas* canvas : doc->GetCanvasList()) {
+        for (const CQarnLayer* layer : canvas->GetLayers()) {
+            layers.insert(layer);
+        }
+    }
+    ComponentList kept;
+    kept.reserve(components.size());
+    for (CQarnComponent* c : components) {
+        if (c != nullptr && layers.contains(c->GetLayer())) {
+            kept.append(c);
+        }
+    }
+    return kept;
 }
 
 }  // namespace Qarn
@@ -57,19 +98,16 @@ ComponentList InDocument(CQarnDoc* doc, const ComponentList& components) {
 namespace Qarn {
 
 ComponentList ConnectorsFirst(const ComponentList& components) {
-    ComponentList ordered;
-    ordered.reserve(components.size());
+    ComponentList connectors;
+    ComponentList others;
+    others.reserve(components.size());
     for (CQarnComponent* c : components) {
-        if (c->IsKindOf(CQarnConnector::ThisClass())) {
-            ordered.append(c);
-        }
+        (c->IsKindOf(CQarnConnector::ThisClass()) ? connectors : others).append(c);
     }
-    for (CQarnComponent* c : components) {
-        if (!c->IsKindOf(CQarnConnector::ThisClass())) {
-            ordered.append(c);
-        }
+    if (connectors.isEmpty()) {
+        return others;
     }
-    return ordered;
+    return connectors + others;
 }
 
 }  // namespace Qarn

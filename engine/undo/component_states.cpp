@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <utility>
 
+#include <cmath>
+
 #include "connectors/connection.h"
 #include "connectors/connector.h"
 #include "core/component.h"
+#include "core/component_style.h"
 #include "core/doc.h"
 #include "properties/property.h"
+#include "shapes/poly.h"
 #include "undo/component_lists.h"
 #include "undo/property_content.h"
 
@@ -89,55 +93,80 @@ void CComponentStates::CaptureExactly(const ComponentList& components, unsigned 
     m_nOwn = own;
     m_Geometry.clear();
     m_Handles.clear();
-    if ((parts & Geometry) != 0) {
+    m_Ends.clear();
+    const bool geometry = (parts & Geometry) != 0;
+    const bool ends = (parts & Connections) != 0;
+    if (geometry) {
         m_Geometry.reserve(size_t(components.size()));
-        for (CQarnComponent* c : components) {
-            GeometryRecord record;
-            record.rect = c->GetRectF();
-            record.centre = c->GetRotateCenter();
-            record.angle = c->GetRotateAngle();
-            record.style = c->GetStyle();
-            record.state = c->GetState();
-            record.handleStart = int(m_Handles.size());
-            c->WriteHandlesToList(m_Handles);
-            record.handleCount = int(m_Handles.size()) - record.handleStart;
-            m_Geometry.push_back(record);
+    }
+    // One pass: each component is read while it is at hand.
+    for (CQarnComponent* c : components) {
+        if (geometry) {
+            m_Geometry.push_back(Keep(*c, m_Handles));
+        }
+        if (ends && c->IsKindOf(CQarnConnector::ThisClass())) {
+            KeepEnds(static_cast<CQarnConnector*>(c));
         }
     }
-    if ((parts & Connections) != 0) {
-        for (CQarnComponent* c : components) {
-            if (c->IsKindOf(CQarnConnector::ThisClass())) {
-                auto* connector = static_cast<CQarnConnector*>(c);
-                m_Ends.push_back(EndsRecord{connector, KeepEnd(connector->GetLeftConnection()),
-                                            KeepEnd(connector->GetRightConnection())});
-            }
-        }
+    CaptureProperties();
+}
+
+void CComponentStates::KeepEnds(CQarnConnector* connector) {
+    m_Ends.push_back(EndsRecord{connector, KeepEnd(connector->GetLeftConnection()),
+                                KeepEnd(connector->GetRightConnection())});
+}
+
+CComponentStates::GeometryRecord CComponentStates::Keep(const CQarnComponent& c,
+                                                        QList<PointF>& handles) {
+    GeometryRecord record;
+    record.rect = c.GetRectF();
+    record.centre = c.GetRotateCenter();
+    record.angle = c.GetRotateAngle();
+    record.style = c.GetStyle();
+    record.state = c.GetState();
+    record.handleStart = int(handles.size());
+    c.WriteHandlesToList(handles);
+    record.handleCount = int(handles.size()) - record.handleStart;
+    return record;
+}
+
+void CComponentStates::PutBack(CQarnComponent& c, const GeometryRecord& record,
+                               const QList<PointF>& handles) {
+    c.SetRectF(record.rect);
+    c.SetRotateCenter(record.centre);
+    c.SetRotateAngle(record.angle);
+    c.SetStyle(record.style);
+    c.SetState(record.state);
+    if (record.handleCount > 0) {
+        POSITION position = record.handleStart + 1;
+        c.ReadHandlesFromList(handles, position);
     }
-    if ((parts & Properties) != 0) {
-        m_Properties.resize(size_t(std::min<qsizetype>(own, components.size())));
-        for (size_t i = 0; i < m_Properties.size(); ++i) {
-            for (CQarnProperty* p : components[qsizetype(i)]->GetPropList()) {
-                CQarnProperty* content = p->Clone();
-                p->IncreaseRefCount();
-                content->IncreaseRefCount();
-                m_Properties[i].held.push_back(HeldProperty{p, content});
-            }
+}
+
+void CComponentStates::CaptureEnds() {
+    m_Ends.clear();
+    if ((m_nParts & Connections) == 0) {
+        return;
+    }
+    for (CQarnComponent* c : m_Components) {
+        if (c->IsKindOf(CQarnConnector::ThisClass())) {
+            KeepEnds(static_cast<CQarnConnector*>(c));
         }
     }
 }
 
-void CComponentStates::ApplyGeometry() const {
-    for (size_t i = 0; i < m_Geometry.size(); ++i) {
-        CQarnComponent* c = m_Components[qsizetype(i)];
-        const GeometryRecord& record = m_Geometry[i];
-        c->SetRectF(record.rect);
-        c->SetRotateCenter(record.centre);
-        c->SetRotateAngle(record.angle);
-        c->SetStyle(record.style);
-        c->SetState(record.state);
-        if (record.handleCount > 0) {
-            POSITION position = record.handleStart + 1;
-            c->ReadHandlesFromList(m_Handles, position);
+void CComponentStates::CaptureProperties() {
+    m_Properties.clear();
+    if ((m_nParts & Properties) == 0) {
+        return;
+    }
+    m_Properties.resize(size_t(std::min<qsizetype>(m_nOwn, m_Components.size())));
+    for (size_t i = 0; i < m_Properties.size(); ++i) {
+        for (CQarnProperty* p : m_Components[qsizetype(i)]->GetPropList()) {
+            CQarnProperty* content = p->Clone();
+            p->IncreaseRefCount();
+            content->IncreaseRefCount();
+            m_Properties[i].held.push_back(HeldProperty{p, content});
         }
     }
 }
@@ -166,18 +195,104 @@ void CComponentStates::ApplyProperties() const {
     }
 }
 
+namespace {
+
+bool Near(float a, float b) {
+    return std::fabs(a - b) <= 1e-3f + 1e-6f * std::fabs(a);
+}
+
+// Whose outline depends on more than its own geometry: a connector's on the shapes it meets,
+// a poly's on whole units when it rounds its points.
+bool OutlineFollowsOnlyItsGeometry(const CQarnComponent* c) {
+    if (c->IsKindOf(CQarnConnector::ThisClass())) {
+        return false;
+    }
+    const auto* poly = dynamic_cast<const CQarnPoly*>(c);
+    return poly == nullptr || poly->GetIntegerPoint() == 0;
+}
+
+}  // namespace
+
+bool CComponentStates::IsMoveOf(const CComponentStates& present, size_t i, float& dx,
+                                float& dy) const {
+    if ((m_nParts & Properties) != 0 || i >= m_Geometry.size() ||
+        !OutlineFollowsOnlyItsGeometry(m_Components[qsizetype(i)])) {
+        return false;
+    }
+    const GeometryRecord& to = m_Geometry[i];
+    const GeometryRecord& from = present.m_Geometry[i];
+    if (to.rect.Width != from.rect.Width || to.rect.Height != from.rect.Height ||
+        to.angle != from.angle || to.style != from.style || to.state != from.state ||
+        to.handleCount != from.handleCount) {
+        return false;
+    }
+    dx = to.rect.X - from.rect.X;
+    dy = to.rect.Y - from.rect.Y;
+    // The rotate centre places the outline only when the component is turned or flipped.
+    const bool transformed =
+        to.angle != 0.0f || (to.style & (QARN_STYLE_HORIFLIP | QARN_STYLE_VERTFLIP)) != 0;
+    if (transformed &&
+        (!Near(to.centre.X, from.centre.X + dx) || !Near(to.centre.Y, from.centre.Y + dy))) {
+        return false;
+    }
+    // Each item of the kind's own geometry stays (a size, a count) or moves along (a point).
+    for (int k = 0; k < to.handleCount; ++k) {
+        const PointF& a = m_Handles[to.handleStart + k];
+        const PointF& b = present.m_Handles[from.handleStart + k];
+        const bool same = a.X == b.X && a.Y == b.Y;
+        if (!same && !(Near(a.X, b.X + dx) && Near(a.Y, b.Y + dy))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CComponentStates::RefreshOne(const CComponentStates& present, int i) const {
+    CQarnComponent* c = m_Components[i];
+    c->DropEffectCache();
+    float dx = 0;
+    float dy = 0;
+    if (!IsMoveOf(present, size_t(i), dx, dy) || !c->OffsetOutline(dx, dy)) {
+        c->ResetPath();
+    }
+    if (CQarnDoc* doc = c->GetDocument()) {
+        doc->NotifyComponentChanged(c, Qarn::ComponentChange::Appearance);
+    }
+}
+
 void CComponentStates::Exchange() {
     CComponentStates present;
-    present.CaptureExactly(m_Components, m_nParts, m_nOwn);
-    ApplyGeometry();
+    present.m_Components = m_Components;
+    present.m_nParts = m_nParts;
+    present.m_nOwn = m_nOwn;
+    // The ends and properties as they are, before anything is put back.
+    present.CaptureEnds();
+    present.CaptureProperties();
+    const bool geometry = (m_nParts & Geometry) != 0;
+    const bool properties = (m_nParts & Properties) != 0;
+    if (geometry) {
+        present.m_Geometry.reserve(m_Geometry.size());
+    }
+    // One pass over the components: each is kept, put back and (unless its outline waits for
+    // the ends or the properties) rebuilt while it is at hand.
+    QList<int> later;
+    for (int i = 0; i < m_Components.size(); ++i) {
+        CQarnComponent* c = m_Components[i];
+        const bool connector = c->IsKindOf(CQarnConnector::ThisClass());
+        if (geometry) {
+            present.m_Geometry.push_back(Keep(*c, present.m_Handles));
+            PutBack(*c, m_Geometry[size_t(i)], m_Handles);
+        }
+        if (properties || connector) {
+            later.append(i);
+        } else if (geometry) {
+            RefreshOne(present, i);
+        }
+    }
     ApplyConnections();
     ApplyProperties();
-    for (CQarnComponent* c : m_Components) {
-        c->DropEffectCache();
-        c->ResetPath();
-        if (CQarnDoc* doc = c->GetDocument()) {
-            doc->NotifyComponentChanged(c, Qarn::ComponentChange::Appearance);
-        }
+    for (int i : later) {
+        RefreshOne(present, i);
     }
     *this = std::move(present);
 }

@@ -20,6 +20,7 @@
 #include "platform/rect_f.h"
 #include "platform/win_types.h"
 
+class CQarnComponent;
 class CQarnConnection;
 class CQarnConnector;
 class CQarnProperty;
@@ -79,7 +80,17 @@ private:
     // Keeps exactly the components given; properties of the first `own` only (the attached
     // connectors only follow).
     void CaptureExactly(const ComponentList& components, unsigned parts, int own);
-    void ApplyGeometry() const;
+    static GeometryRecord Keep(const CQarnComponent& c, QList<PointF>& handles);
+    static void PutBack(CQarnComponent& c, const GeometryRecord& record,
+                        const QList<PointF>& handles);
+    void CaptureEnds();
+    void KeepEnds(CQarnConnector* connector);
+    void CaptureProperties();
+    // Whether the kept geometry of component i is the present one moved by (dx, dy) and
+    // nothing else, so that its outline can move along instead of being built again.
+    bool IsMoveOf(const CComponentStates& present, size_t i, float& dx, float& dy) const;
+    // Rebuilds (or moves) component i's outline and repaints it.
+    void RefreshOne(const CComponentStates& present, int i) const;
     void ApplyConnections() const;
     void ApplyProperties() const;
     void Release();

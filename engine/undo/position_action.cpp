@@ -20,9 +20,12 @@ bool TakesPart(const CQarnComponent* c, unsigned int id) {
 }
 
 ComponentList Eligible(const ComponentList& components, unsigned int id) {
+    if (id != QarnActionId::Rotate && id != QarnActionId::Flip) {
+        return components;
+    }
     ComponentList kept;
     for (CQarnComponent* c : components) {
-        if (c != nullptr && TakesPart(c, id)) {
+        if (TakesPart(c, id)) {
             kept.append(c);
         }
     }
@@ -32,13 +35,17 @@ ComponentList Eligible(const ComponentList& components, unsigned int id) {
 }  // namespace
 
 CPositionAction::CPositionAction(CActionSite site, unsigned int id, const ComponentList& selection)
-    : CStateAction(
-          site, id,
-          Eligible(Qarn::ExpandComponents(Qarn::InDocument(site.GetDocument(), selection)), id),
-          CComponentStates::Geometry | CComponentStates::Connections),
-      m_TopLevel(Eligible(Qarn::InDocument(site.GetDocument(), selection), id)) {
+    : CPositionAction(site, id, Eligible(Qarn::InDocument(site.GetDocument(), selection), id),
+                      FilteredTag()) {}
+
+// The members of a group in the document are in it too: the list is filtered once.
+CPositionAction::CPositionAction(CActionSite site, unsigned int id, ComponentList topLevel,
+                                 FilteredTag)
+    : CStateAction(site, id, Eligible(Qarn::ExpandComponents(topLevel), id),
+                   CComponentStates::Geometry | CComponentStates::Connections, InDocumentTag()),
+      m_TopLevel(std::move(topLevel)) {
     for (CQarnComponent* c : m_Components) {
-        c->DropEffectCache();
+        // Also drops the component's cached effect.
         c->RecordlastPosition();
     }
 }

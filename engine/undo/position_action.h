@@ -24,4 +24,8 @@ protected:
     void NotifyMoved(const ComponentList& moved, const QList<RectF>& oldRects, int change);
 
     ComponentList m_TopLevel;
+
+private:
+    struct FilteredTag {};
+    CPositionAction(CActionSite site, unsigned int id, ComponentList topLevel, FilteredTag);
 };

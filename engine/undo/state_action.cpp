@@ -12,6 +12,12 @@ CStateAction::CStateAction(CActionSite site, unsigned int id, const ComponentLis
     m_States.Capture(m_Components, parts);
 }
 
+CStateAction::CStateAction(CActionSite site, unsigned int id, const ComponentList& components,
+                           unsigned parts, InDocumentTag)
+    : CQarnAction(site, id, true), m_Components(components) {
+    m_States.Capture(m_Components, parts);
+}
+
 void CStateAction::OnDo() {
     if (m_Components.isEmpty()) {
         SetSuccess(false);

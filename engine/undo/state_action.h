@@ -19,6 +19,10 @@ public:
 protected:
     CStateAction(CActionSite site, unsigned int id, const ComponentList& components,
                  unsigned parts);
+    // For a list already known to lie in the document.
+    struct InDocumentTag {};
+    CStateAction(CActionSite site, unsigned int id, const ComponentList& components, unsigned parts,
+                 InDocumentTag);
 
     // Fails the action when it has no component left.
     void OnDo() override;
