@@ -160,6 +160,14 @@ TEST_F(ComponentActionTest, PastedCopiesAttachToEachOtherAndShiftOneStepFurtherE
         const ComponentList pasted = paste->GetComponents();
         ASSERT_EQ(pasted.size(), 7);
         EXPECT_EQ(view.GetPasteCount(), 1);
+        // Copied in the order b, ab, m1, m2, group, am, a: the copy of the connector to a
+        // group member rests on the copy of that member, inside the copied group.
+        auto* copyAM = dynamic_cast<CQarnConnector*>(pasted[5]);
+        ASSERT_NE(copyAM, nullptr);
+        ASSERT_NE(copyAM->GetRightConnection(), nullptr);
+        EXPECT_EQ(copyAM->GetRightConnection()->GetComponent(), pasted[3]);
+        EXPECT_EQ(pasted[3]->GetParentGroup(), pasted[4]);
+        EXPECT_EQ(copyAM->GetLeftConnection()->GetComponent(), pasted[6]);
     });
     ExpectExactUndo([&] {
         ASSERT_TRUE(Record(std::make_unique<CPasteAction>(&view, QarnActionId::Paste, partial)));
