@@ -68,6 +68,10 @@ public:
     void AutoLayout();
     // Sets a handle, untransformed, without touching the points.
     void SetHandle(int handle, PointF point);
+    // The poly's points, then the handle count and the handles.
+    void WriteHandlesToList(QList<PointF>& list) const override;
+    using CQarnPoly::ReadHandlesFromList;
+    void ReadHandlesFromList(const QList<PointF>& list, POSITION& position) override;
 
     BOOL CreateElements(RectF* rect) override;
     // The stored handles (the description numbers them unless the connector is grouped).

@@ -83,6 +83,8 @@ public:
     // The stored name; when empty it becomes "<kind>-<id>" and is kept.
     virtual QString GetName();
     void SetName(const QString& name) { m_strName = name; }
+    // The name as stored, empty until one is given or generated.
+    const QString& GetStoredName() const { return m_strName; }
     int GetShapeID() const { return m_nShapeID; }
     void SetShapeID(int shapeId) { m_nShapeID = shapeId; }
     QString GetRText() const { return QString(); }
@@ -266,6 +268,15 @@ public:
     virtual bool Simplify() { return true; }
     // Remembers where it is before an edit (the lower-case "last" is the system's spelling).
     virtual void RecordlastPosition();
+    // The geometry a kind keeps beyond the frame, rotation and style (points, ends, corners),
+    // appended to the list; reading takes it back from the 1-based position, which advances
+    // past what was read (0 at the end). The base keeps nothing beyond the frame.
+    virtual void WriteHandlesToList(QList<PointF>& list) const { (void)list; }
+    void ReadHandlesFromList(const QList<PointF>& list);
+    virtual void ReadHandlesFromList(const QList<PointF>& list, POSITION& position) {
+        (void)list;
+        (void)position;
+    }
     virtual void OnOpen(CView* view) { (void)view; }
     // Shows the sheet of the component's properties (core/property_editor.h); 1 when the user
     // confirmed it and the component holds the edited properties, 0 when nothing changed.
@@ -433,6 +444,10 @@ public:
     virtual BOOL CreateElements(RectF* rect);
     // Rebuilds the elements and the combined outline.
     void ResetPath();
+    // Moves the outline as built (each element's path and frame, and the combined path) by the
+    // offset: what a rebuild after moving the frame by it would give, without rebuilding.
+    // False, and nothing moved, when no outline is built.
+    bool OffsetOutline(float dx, float dy);
     // Appends the element paths the mode takes (all, those joined, those kept apart).
     virtual void CreatePath(GraphicsPath& path, RectF* rect, PathMode mode);
     // The combined outline (null before it is built).

@@ -198,6 +198,8 @@ bool CQarnDoc::Remove(CQarnComponent* component) {
             layer->GetList().removeAll(component);
         }
     }
+    // Out of the document it belongs to no layer: nothing takes it for a member any more.
+    component->SetLayer(nullptr);
     return true;
 }
 
@@ -230,6 +232,13 @@ void CQarnDoc::PutBack(std::unique_ptr<CQarnComponent> component, CQarnLayer* la
         return;
     }
     Add(component.release(), before, target);
+}
+
+void CQarnDoc::OnCloseDocument() {
+    if (gUndoManager != nullptr) {
+        gUndoManager->RemoveTarget(this);
+    }
+    CDocument::OnCloseDocument();
 }
 
 // Listeners.
@@ -332,6 +341,8 @@ void CQarnDoc::Initialize() {
 }
 
 void CQarnDoc::DeleteContents() {
+    // The history refers to the contents about to go.
+    ForgetUndoHistory();
     m_pConnectionTarget = nullptr;
     qDeleteAll(m_Canvases);
     m_Canvases.clear();

@@ -8,9 +8,11 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "core/component_list.h"
 #include "core/doc_listeners.h"
+#include "core/layer_places.h"
 #include "platform/cpoint.h"
 #include "platform/crect.h"
 #include "platform/document.h"
@@ -76,7 +78,8 @@ public:
     void AddTail(CQarnComponent* component, CQarnLayer* layer = nullptr);
     void AddHead(CQarnComponent* component, CQarnLayer* layer = nullptr);
     void Add(CQarnComponent* component, CQarnComponent* before, CQarnLayer* layer = nullptr);
-    // Takes the component out of every layer and every view; it is not deleted.
+    // Takes the component out of every layer and every view; it is not deleted, and its layer
+    // is null until it is added again.
     bool Remove(CQarnComponent* component);
     // Takes the component out (as Remove) and hands it to the caller, who owns it until it is
     // put back: an action that took a component out frees it when the action goes while the
@@ -88,10 +91,22 @@ public:
                  CQarnComponent* before);
     // Whether the component lies on a layer of this document.
     bool Contains(const CQarnComponent* component) const;
+    // Takes the components of the list that lie in this document out (as TakeOut, in list
+    // order) with one pass over each layer; `places` says where each one taken was.
+    std::vector<std::unique_ptr<CQarnComponent>> TakeOutAll(const ComponentList& components,
+                                                            std::vector<Qarn::LayerPlace>& places);
+    // Puts components taken out by TakeOutAll back at their places and announces them.
+    void PutBackAll(std::vector<std::unique_ptr<CQarnComponent>> components,
+                    const std::vector<Qarn::LayerPlace>& places);
+    // The components of the list that lie in this document, in list order.
+    ComponentList KeepContained(const ComponentList& components) const;
     virtual bool IsActionPermitted(UINT action) {
         (void)action;
         return true;
     }
+    // 2 locks the document against new actions.
+    BOOL GetCanvasFlag() const { return m_bCanvasFlag; }
+    void SetCanvasFlag(BOOL flag) { m_bCanvasFlag = flag; }
     UINT GetNextID() const { return m_nNextID; }
     void SetNextID(UINT id) { m_nNextID = id; }
     bool IsBusy() const { return m_bBusy; }
@@ -175,7 +190,10 @@ public:
     bool OnSaveDocument(const QString& path, QString* error = nullptr) override;
     // After loading: the first page becomes current and every page is initialised.
     void Initialize();
+    // Also forgets the undo history, whose actions refer to the contents.
     void DeleteContents() override;
+    // A closed document keeps no history: nothing can be undone in it any more.
+    void OnCloseDocument() override;
 
     // Undo history. The undo manager calls this after every change of the document's stacks:
     // the modified flag follows whether the document now differs from its last save.

@@ -4,6 +4,7 @@
 #include "core/component.h"
 #include "core/doc.h"
 #include "core/notification_messages.h"
+#include "platform/message_relay.h"
 #include "platform/view.h"
 #include "platform/window_messages.h"
 
@@ -24,9 +25,24 @@ void CQarnDocMessageAdapter::OnComponentPropertyChanged(CQarnComponent* componen
 void CQarnDocMessageAdapter::OnPageChanged(CQarnCanvas* page, Qarn::PageChange change) {
     (void)page;
     CQarnDoc* doc = GetSubscribedDocument();
-    if (doc == nullptr ||
-        (change != Qarn::PageChange::Current && change != Qarn::PageChange::Reloaded)) {
+    if (doc == nullptr) {
         return;
+    }
+    // The panes that list pages and layers hear of any change to them.
+    switch (change) {
+        case Qarn::PageChange::Layers:
+            QarnMessageRelay(QARN_WM_LAYERINFO_UPDATED, 0, 0);
+            return;
+        case Qarn::PageChange::Added:
+        case Qarn::PageChange::Removed:
+        case Qarn::PageChange::Moved:
+        case Qarn::PageChange::Size:
+        case Qarn::PageChange::Background:
+            QarnMessageRelay(QARN_WM_PAGEINFO_UPDATED, 0, 0);
+            return;
+        case Qarn::PageChange::Current:
+        case Qarn::PageChange::Reloaded:
+            break;
     }
     const CSize size = doc->GetCanvasSize();
     for (CView* view : doc->GetViews()) {

@@ -43,6 +43,10 @@ public:
     const PointF& GetSecondPoint() const { return m_ptSecond; }
     const RectF& GetEllipse() const { return m_rcEllipse; }
     void SetGeometry(const RectF& ellipse, const PointF& first, const PointF& second);
+    // Both ends, then the ellipse's corner and size.
+    void WriteHandlesToList(QList<PointF>& list) const override;
+    using CQarnComponent::ReadHandlesFromList;
+    void ReadHandlesFromList(const QList<PointF>& list, POSITION& position) override;
 
 protected:
     // The eight frame handles and the two ends, then the label.

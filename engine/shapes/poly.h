@@ -80,6 +80,10 @@ public:
     // Keep connections on the same vertex after point `index` was inserted or removed.
     void OnAddPoint(int index);
     void OnDeletePoint(int index);
+    // The point count and allocation, then the points in use; reading restores all three.
+    void WriteHandlesToList(QList<PointF>& list) const override;
+    using CQarnComponent::ReadHandlesFromList;
+    void ReadHandlesFromList(const QList<PointF>& list, POSITION& position) override;
 
     // Poly style, tension and corner radius.
     DWORD GetPolyStyle() const { return m_dwPolyStyle; }

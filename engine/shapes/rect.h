@@ -31,6 +31,10 @@ public:
     float GetCornerWidth() const { return m_fCornerWidth; }
     float GetCornerHeight() const { return m_fCornerHeight; }
     void SetCornerSize(float width, float height);
+    // The corner size.
+    void WriteHandlesToList(QList<PointF>& list) const override;
+    using CQarnComponent::ReadHandlesFromList;
+    void ReadHandlesFromList(const QList<PointF>& list, POSITION& position) override;
 
 protected:
     // The rounded rectangle adds its corner handle after the frame's and the label's.

@@ -5,20 +5,17 @@
 
 QARN_IMPLEMENT_DYNAMIC(CQarnAction, CObject)
 
-CQarnAction::CQarnAction(CQarnEditView* view, unsigned int id, bool autoNotify)
-    : m_View(view),
-      m_pTarget(view != nullptr ? view->GetQarnDocument() : nullptr),
-      m_nID(id),
-      m_bAutoNotify(autoNotify) {}
-
-CQarnAction::CQarnAction(CQarnDoc* target, unsigned int id, bool autoNotify)
-    : m_pTarget(target), m_nID(id), m_bAutoNotify(autoNotify) {}
+CQarnAction::CQarnAction(CActionSite site, unsigned int id, bool autoNotify)
+    : m_View(site.GetView()), m_pTarget(site.GetDocument()), m_nID(id), m_bAutoNotify(autoNotify) {}
 
 CQarnAction::~CQarnAction() = default;
 
 void CQarnAction::Do() {
+    if (m_bAutoNotify && gUndoManager != nullptr) {
+        gUndoManager->FinishLastAction(m_pTarget);
+    }
     OnDo();
-    if (m_bAutoNotify) {
+    if (m_bAutoNotify && m_bSuccess) {
         NotifyUndoManager();
     }
     m_bDone = true;

@@ -6,12 +6,16 @@
 // Do, Undo, Redo and Finish are the same for every action: each runs the action's own hook
 // (OnDo, OnUndo, OnRedo, OnFinish) and then keeps the books (flags, the undo manager, the
 // view's refresh), so no kind of action can forget them. Once Do has handed an action to the
-// undo manager (an auto-notifying action in a registered document), the manager owns it.
+// undo manager (an auto-notifying action in a registered document), the manager owns it. An
+// action whose hook reports failure (SetSuccess(false)) is not recorded; whoever made it
+// deletes it.
 
 #include <QString>
+#include <memory>
 
 #include "core/edit_view.h"
 #include "platform/object.h"
+#include "undo/action_site.h"
 
 class CQarnDoc;
 
@@ -19,16 +23,15 @@ class CQarnAction : public CObject {
     QARN_DECLARE_DYNAMIC(CQarnAction)
 
 public:
-    // An action made in a view; its target is the view's document (none without a view).
-    CQarnAction(CQarnEditView* view, unsigned int id, bool autoNotify);
-    // An action on a document that no view made (a pane, a script, a test).
-    CQarnAction(CQarnDoc* target, unsigned int id, bool autoNotify);
+    // An action made in a view (its target is the view's document) or on a document alone.
+    CQarnAction(CActionSite site, unsigned int id, bool autoNotify);
     CQarnAction(const CQarnAction&) = delete;
     CQarnAction& operator=(const CQarnAction&) = delete;
     ~CQarnAction() override;
 
-    // Performs the change; when the action notifies automatically it becomes the newest of
-    // its target's history (owned by the manager from then on, see WasRecorded).
+    // Performs the change; when the action notifies automatically and succeeds it becomes the
+    // newest of its target's history (owned by the manager from then on, see WasRecorded). The
+    // action before it is finished first, so that it no longer changes once this one runs.
     void Do();
     void Undo();
     void Redo();
@@ -59,6 +62,8 @@ public:
     bool NotifyUndoManager();
     // Whether the undo manager owns the action since Do.
     bool WasRecorded() const { return m_bRecorded; }
+    // What weak references to the action watch: it goes with the action.
+    std::weak_ptr<const void> GetLifeToken() const { return m_pLife; }
 
 protected:
     virtual void OnDo() {}
@@ -81,4 +86,5 @@ private:
     bool m_bRecorded = false;
     QString m_strName;
     bool m_bAutoNotify;
+    std::shared_ptr<const void> m_pLife = std::make_shared<int>(0);
 };

@@ -35,20 +35,27 @@ void CActionManager::ForgetUnreachableSavedMark() {
 }
 
 bool CActionManager::MergeIntoTop(CQarnAction& newer) {
-    if (m_Undo.empty() || !m_Redo.empty()) {
+    // A saved state between the two stays reachable: they are not merged.
+    if (m_Undo.empty() || !m_Redo.empty() || m_nSavedMark == long(m_Undo.size())) {
         return false;
     }
     CQarnAction& older = *m_Undo.back();
     if (older.GetID() != newer.GetID() || !newer.AbsorbPrevious(older)) {
         return false;
     }
-    // The state after the older action is no longer on the stack: when it was the saved one,
-    // the saved state is gone.
-    if (m_nSavedMark == long(m_Undo.size())) {
-        m_nSavedMark = -1;
-    }
     m_Undo.pop_back();
     return true;
+}
+
+void CActionManager::FinishLastAction() {
+    if (m_pCompound != nullptr) {
+        if (CQarnAction* last = m_pCompound->GetLastPart();
+            last != nullptr && !last->IsFinished()) {
+            last->Finish();
+        }
+        return;
+    }
+    FinishTop();
 }
 
 void CActionManager::Push(std::unique_ptr<CQarnAction> action) {

@@ -29,6 +29,9 @@ public:
     virtual void SetLastAction(CQarnAction* action);
     virtual void Undo(long count);
     virtual bool CanUndo(long count) const;
+    // Finishes the newest action (the newest part of an open compound) when it is still being
+    // built, so that it takes no further changes.
+    void FinishLastAction();
     virtual void Redo(long count);
     virtual bool CanRedo(long count) const;
 

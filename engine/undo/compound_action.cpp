@@ -2,11 +2,8 @@
 
 QARN_IMPLEMENT_DYNAMIC(CCompoundAction, CQarnAction)
 
-CCompoundAction::CCompoundAction(CQarnEditView* view, unsigned int id)
-    : CQarnAction(view, id, false) {}
-
-CCompoundAction::CCompoundAction(CQarnDoc* target, unsigned int id)
-    : CQarnAction(target, id, false) {}
+CCompoundAction::CCompoundAction(CActionSite site, unsigned int id)
+    : CQarnAction(site, id, false) {}
 
 CCompoundAction::~CCompoundAction() {
     // The newest part may refer to what older parts hold: it goes first.

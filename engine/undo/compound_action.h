@@ -12,8 +12,7 @@ class CCompoundAction : public CQarnAction {
     QARN_DECLARE_DYNAMIC(CCompoundAction)
 
 public:
-    CCompoundAction(CQarnEditView* view, unsigned int id);
-    CCompoundAction(CQarnDoc* target, unsigned int id);
+    CCompoundAction(CActionSite site, unsigned int id);
     ~CCompoundAction() override;
 
     // Finishes the part before it and takes the new one over.

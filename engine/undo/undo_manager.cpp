@@ -64,6 +64,12 @@ void CUndoManager::EndCompound(CUndoTarget* target) {
     }
 }
 
+void CUndoManager::FinishLastAction(CUndoTarget* target) {
+    if (CActionManager* manager = Find(target)) {
+        manager->FinishLastAction();
+    }
+}
+
 void CUndoManager::Undo(CUndoTarget* target, long count) {
     if (CActionManager* manager = Find(target)) {
         manager->Undo(count);

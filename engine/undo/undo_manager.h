@@ -35,6 +35,8 @@ public:
     virtual bool CanUndo(CUndoTarget* target, long count) const;
     virtual void Redo(CUndoTarget* target, long count);
     virtual bool CanRedo(CUndoTarget* target, long count) const;
+    // Finishes the target's newest action if it is still being built.
+    void FinishLastAction(CUndoTarget* target);
 
     // Redo for a non-zero kind, undo otherwise.
     bool CanDo(CUndoTarget* target, int kind, long count) const;

@@ -58,15 +58,16 @@ public:
     CPoint GetOrigin() const;
 
     // Selection.
-    const ComponentList& GetSelection() const { return m_Selection.GetList(); }
+    const ComponentList& GetSelection() const override { return m_Selection.GetList(); }
     // Selects the component (adding to the selection when `add`, else replacing it). A
     // component on a hidden, unselectable or locked layer, or inside a group, is not selected.
-    void Select(CQarnComponent* component, bool add = false);
-    virtual void Deselect(CQarnComponent* component);
+    void Select(CQarnComponent* component, bool add = false) override;
+    // Deselects the component (repainting it); null deselects everything.
+    void Deselect(CQarnComponent* component) override;
     // Drops the component from the selection without repainting.
     void Remove(CQarnComponent* component);
     // 0 not selected, 1 selected, 2 the primary selection.
-    int IsSelected(const CObject* object) const;
+    int IsSelected(const CObject* object) const override;
     CQarnComponent* GetPrimarySelection() const { return m_Selection.GetPrimary(); }
     // Selects the components within a client rectangle (or the ellipse in it) by the mode;
     // returns the number of selected components.

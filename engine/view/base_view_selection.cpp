@@ -42,7 +42,14 @@ void CQarnBaseView::Select(CQarnComponent* component, bool add) {
 }
 
 void CQarnBaseView::Deselect(CQarnComponent* component) {
-    if (component != nullptr && m_Selection.Contains(component)) {
+    if (component == nullptr) {
+        const ComponentList selected = m_Selection.GetList();
+        for (CQarnComponent* c : selected) {
+            Deselect(c);
+        }
+        return;
+    }
+    if (m_Selection.Contains(component)) {
         InvalObj(component);
         m_Selection.Remove(component);
     }

@@ -9,6 +9,7 @@
 #include "core/value_archive.h"
 #include "platform/archive.h"
 #include "platform/archive_exception.h"
+#include "shapes/group.h"
 #include "support/stored_record.h"
 
 namespace {
@@ -265,4 +266,62 @@ TEST_F(ConnectorDocumentTest, AWrongStartFlagInTheFileCannotLeaveAnEndOnAFreedSh
     EXPECT_EQ(k2->GetLeftConnection(), nullptr);
     ASSERT_NE(k2->GetRightConnection(), nullptr);
     EXPECT_EQ(k2->GetRightConnection()->GetComponent(), list[0]);
+}
+
+TEST_F(ConnectorDocumentTest, ConnectionsToGroupMembersComeBackAttached) {
+    CQarnRect* a = AddRect(RectF(0, 0, 100, 100));
+    CQarnRect* b = AddRect(RectF(300, 30, 100, 100));
+    CQarnRect* c = AddRect(RectF(300, 300, 100, 100));
+    auto* group = new CQarnGroup();
+    group->AddComponent(b);
+    group->AddComponent(c);
+    group->RecalcBounds();
+    doc.AddTail(group);
+    CQarnConnector* k = AddConnector(PointF(100, 50), PointF(300, 80));
+    DropEnd(k, true, a, PointF(100, 50));
+    DropEnd(k, false, b, PointF(300, 80));
+    ASSERT_NE(k->GetRightConnection(), nullptr);
+    const QByteArray first = StoredRecord(doc);
+    const QString path = dir.filePath(QStringLiteral("grouped.met"));
+    QString error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
+
+    CQarnDoc back;
+    ASSERT_TRUE(back.OnOpenDocument(path, &error)) << error.toStdString();
+    const ComponentList& list = back.GetCurrentCanvas()->GetLayers().first()->GetList();
+    ASSERT_EQ(list.size(), 5);
+    auto* k2 = static_cast<CQarnConnector*>(list[4]);
+    ASSERT_NE(k2->GetLeftConnection(), nullptr);
+    ASSERT_NE(k2->GetRightConnection(), nullptr);
+    EXPECT_EQ(k2->GetRightConnection()->GetComponent(), list[1]);
+    EXPECT_TRUE(list[1]->BeenConnectedBy(k2));
+    EXPECT_EQ(StoredRecord(back).toHex(), first.toHex());
+}
+
+TEST_F(ConnectorDocumentTest, AGroupedConnectorComesBackAttachedToItsMembers) {
+    CQarnRect* b = AddRect(RectF(300, 30, 100, 100));
+    CQarnRect* c = AddRect(RectF(300, 300, 100, 100));
+    CQarnConnector* k = AddConnector(PointF(350, 130), PointF(350, 300));
+    DropEnd(k, true, b, PointF(350, 130));
+    DropEnd(k, false, c, PointF(350, 300));
+    auto* group = new CQarnGroup();
+    group->AddComponent(b);
+    group->AddComponent(k);
+    group->AddComponent(c);
+    group->RecalcBounds();
+    doc.AddHead(group);
+    ASSERT_NE(k->GetRightConnection(), nullptr);
+    const QByteArray first = StoredRecord(doc);
+    const QString path = dir.filePath(QStringLiteral("grouped.met"));
+    QString error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
+
+    CQarnDoc back;
+    ASSERT_TRUE(back.OnOpenDocument(path, &error)) << error.toStdString();
+    const ComponentList& list = back.GetCurrentCanvas()->GetLayers().first()->GetList();
+    ASSERT_EQ(list.size(), 4);
+    auto* k2 = static_cast<CQarnConnector*>(list[3]);
+    ASSERT_NE(k2->GetLeftConnection(), nullptr);
+    ASSERT_NE(k2->GetRightConnection(), nullptr);
+    EXPECT_EQ(StoredRecord(back).toHex(), first.toHex());
 }

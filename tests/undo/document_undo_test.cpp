@@ -25,7 +25,7 @@ protected:
         savedSteps = Qarn::GetConfig()->m_nMaximumUndoStep;
         savedCanUndo = Qarn::CanUndoAferSaving();
         doc = new CQarnDoc();
-        doc->AddView(&view);
+        view.Show(doc);
     }
     void TearDown() override {
         delete doc;

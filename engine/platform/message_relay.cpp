@@ -1,0 +1,50 @@
+#include "platform/message_relay.h"
+
+#include <QList>
+#include <QPointer>
+
+#include "platform/window_messages.h"
+
+namespace {
+
+QList<QPointer<QObject>>& Receivers() {
+    static QList<QPointer<QObject>> receivers;
+    return receivers;
+}
+
+}  // namespace
+
+int QarnMessageRelay(UINT message, WPARAM wParam, LPARAM lParam) {
+    QList<QObject*> targets;
+    if (QObject* main = AfxGetMainWnd()) {
+        targets.append(main);
+    }
+    for (const QPointer<QObject>& receiver : Receivers()) {
+        if (receiver != nullptr && !targets.contains(receiver.data())) {
+            targets.append(receiver.data());
+        }
+    }
+    int delivered = 0;
+    for (QObject* target : targets) {
+        SendMessage(target, message, wParam, lParam);
+        ++delivered;
+    }
+    return delivered;
+}
+
+namespace Qarn {
+
+void AddRelayReceiver(QObject* window) {
+    QList<QPointer<QObject>>& receivers = Receivers();
+    receivers.removeIf([](const QPointer<QObject>& r) { return r.isNull(); });
+    if (window != nullptr && !receivers.contains(window)) {
+        receivers.append(window);
+    }
+}
+
+void RemoveRelayReceiver(QObject* window) {
+    Receivers().removeIf(
+        [window](const QPointer<QObject>& r) { return r.isNull() || r == window; });
+}
+
+}  // namespace Qarn

@@ -1,0 +1,58 @@
+#pragma once
+// The identifiers of the actions: string-table identifiers that name each kind of edit (the
+// text of each is in library_strings). A few kinds share a class and are told apart by them.
+
+namespace QarnActionId {
+
+enum : unsigned int {
+    Rotate = 8019,
+    Flip = 8020,
+    AddPoint = 8021,
+    MovePoint = 8022,
+    AddGroup = 8023,
+    Ungroup = 8024,
+    AddObject = 8029,
+    Style = 8031,
+    Resize = 8032,
+    Move = 8033,
+    NormalizePoly = 8036,
+    RemovePoint = 8038,
+    Edit = 8040,
+    SizeDialog = 8041,
+    MovePosition = 8042,
+    LeftArrow = 8043,
+    RightArrow = 8044,
+    LineColor = 8045,
+    FillColor = 8046,
+    TextColor = 8047,
+    LineWidth = 8048,
+    LineStyle = 8049,
+    Font = 8050,
+    Delete = 8051,
+    Paste = 8052,
+    EditMulti = 8053,
+    AddPage = 8055,
+    DeletePage = 8056,
+    Nudge = 8058,
+    PickFill = 8059,
+    PickLine = 8060,
+    PickText = 8061,
+    PickShadow = 8062,
+    AddLayer = 8063,
+    DeleteLayer = 8064,
+    LabelHandle = 8066,
+    AddProperty = 8067,
+    LineAlpha = 8068,
+    MoveLayer = 8068,
+    SelectLayer = 8070,
+    FillAlpha = 8070,
+    LayerFlags = 8071,
+    ShadowAlpha = 8072,
+    TextAlpha = 8074,
+    SendToLayer = 8076,
+    PageSize = 8078,
+    PolyData = 18140,
+    Simplify = 18164,
+};
+
+}  // namespace QarnActionId

@@ -1,0 +1,29 @@
+#include "undo/move_action.h"
+
+#include "core/component.h"
+#include "undo/action_ids.h"
+
+QARN_IMPLEMENT_DYNAMIC(CMoveAction, CPositionAction)
+
+CMoveAction::CMoveAction(CActionSite site, unsigned int id, const ComponentList& selection)
+    : CPositionAction(site, id, selection) {}
+
+void CMoveAction::MoveBy(float dx, float dy) {
+    QList<RectF> before;
+    for (CQarnComponent* c : m_TopLevel) {
+        RectF r = c->GetRectF();
+        before.append(r);
+        r.Offset(dx, dy);
+        c->MoveTo(r, MoveFlags::Invalidate | MoveFlags::Members);
+    }
+    NotifyMoved(m_TopLevel, before, 1);
+}
+
+bool CMoveAction::CanAbort() const {
+    return GetID() == QarnActionId::Nudge;
+}
+
+bool CMoveAction::AbsorbPrevious(CQarnAction& older) {
+    auto* previous = dynamic_cast<CMoveAction*>(&older);
+    return GetID() == QarnActionId::Nudge && previous != nullptr && TakeStateOf(*previous);
+}

@@ -1,0 +1,230 @@
+#include "undo/action_fixture.h"
+#include "undo/action_ids.h"
+#include "undo/flip_action.h"
+#include "undo/move_action.h"
+#include "undo/move_one_step_action.h"
+#include "undo/move_steps_action.h"
+#include "undo/rotate_action.h"
+#include "undo/size_action.h"
+#include "undo/size_connector_action.h"
+#include "undo/size_dlg_action.h"
+#include "undo/style_action.h"
+
+namespace {
+
+std::vector<PointF> Route(const CQarnPoly* poly) {
+    return std::vector<PointF>(poly->GetPointArray(),
+                               poly->GetPointArray() + poly->GetPointCount());
+}
+
+}  // namespace
+
+class PositionActionTest : public ActionTest {
+protected:
+    void SetUp() override {
+        ActionTest::SetUp();
+        BuildScene();
+    }
+};
+
+TEST_F(PositionActionTest, MovingAShapeBringsBackTheConnectorsOldRouteOnUndo) {
+    const std::vector<PointF> route = Route(ab);
+    ExpectExactUndo([&] {
+        auto action = std::make_unique<CMoveAction>(&view, QarnActionId::Move, ComponentList{b});
+        CMoveAction* move = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        move->MoveBy(37.5f, 120.25f);
+        move->Finish();
+        // The connector followed its shape and was routed anew.
+        EXPECT_NE(Route(ab), route);
+    });
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(Route(ab), route);
+    EXPECT_EQ(ab->GetRightConnection()->GetComponent(), b);
+}
+
+TEST_F(PositionActionTest, MovingAGroupMovesItsMembersAndTheirConnectors) {
+    ExpectExactUndo([&] {
+        auto action =
+            std::make_unique<CMoveAction>(&view, QarnActionId::Move, ComponentList{group});
+        CMoveAction* move = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        EXPECT_EQ(move->GetComponents().size(), 3);                   // members and group
+        EXPECT_TRUE(move->GetStates().GetComponents().contains(am));  // and what follows them
+        move->MoveBy(-40, 15);
+        move->Finish();
+    });
+    EXPECT_EQ(m2->GetRectF().X, 60.0f);
+    EXPECT_EQ(am->GetRightConnection()->GetComponent(), m2);
+}
+
+TEST_F(PositionActionTest, MovingAConnectorAwayFromItsShapesDetachesItUntilUndo) {
+    ExpectExactUndo(
+        [&] {
+            auto action =
+                std::make_unique<CMoveAction>(&view, QarnActionId::Move, ComponentList{ab});
+            CMoveAction* move = action.get();
+            ASSERT_TRUE(Record(std::move(action)));
+            move->MoveBy(0, 500);
+            move->Finish();
+            EXPECT_EQ(ab->GetLeftConnection(), nullptr);
+            EXPECT_EQ(ab->GetRightConnection(), nullptr);
+        },
+        true);
+    ASSERT_NE(ab->GetLeftConnection(), nullptr);
+    EXPECT_TRUE(a->BeenConnectedBy(ab));
+    EXPECT_TRUE(b->BeenConnectedBy(ab));
+}
+
+TEST_F(PositionActionTest, SizingRotatingAndFlippingAreTakenBackExactly) {
+    ExpectExactUndo([&] {
+        auto action =
+            std::make_unique<CSizeAction>(&view, QarnActionId::Resize, 5, PointF(400, 120), b);
+        CSizeAction* size = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        size->SizeTo(PointF(433.3f, 171.7f));
+        size->Finish();
+    });
+    ExpectExactUndo([&] {
+        auto action =
+            std::make_unique<CSizeAction>(&view, QarnActionId::Resize, 5, PointF(160, 380), group);
+        CSizeAction* size = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        size->SizeTo(PointF(211.1f, 403.9f));
+        size->Finish();
+    });
+    ExpectExactUndo([&] {
+        auto action =
+            std::make_unique<CRotateAction>(&view, QarnActionId::Rotate, ComponentList{a, group});
+        CRotateAction* rotate = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        rotate->RotateBy(33);
+        rotate->Finish();
+    });
+    ExpectExactUndo([&] {
+        auto action = std::make_unique<CFlipAction>(&view, QarnActionId::Flip, ComponentList{a, b});
+        CFlipAction* flip = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        flip->FlipAll(0x10);
+        flip->Finish();
+    });
+}
+
+TEST_F(PositionActionTest, WhatCannotRotateOrFlipIsLeftOutAndUntouchedByUndo) {
+    b->LockRotate(true);
+    auto action = std::make_unique<CRotateAction>(&view, QarnActionId::Rotate, ComponentList{a, b});
+    CRotateAction* rotate = action.get();
+    EXPECT_FALSE(rotate->GetComponents().contains(b));
+    ASSERT_TRUE(Record(std::move(action)));
+    rotate->RotateBy(90);
+    rotate->Finish();
+    // A change the rotation did not make stays when it is undone.
+    b->SetRotateAngle(45);
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(a->GetRotateAngle(), 0.0f);
+    EXPECT_EQ(b->GetRotateAngle(), 45.0f);
+
+    lone->LockFlip(true);
+    auto flip = std::make_unique<CFlipAction>(&view, QarnActionId::Flip, ComponentList{lone});
+    EXPECT_FALSE(Record(std::move(flip)));  // nothing can flip: nothing recorded
+}
+
+TEST_F(PositionActionTest, ArrowKeyNudgesMakeOneStepUnlessTheDocumentWasSavedBetween) {
+    const QByteArray before = Bytes();
+    const auto nudge = [&](float dx) {
+        ASSERT_EQ(view.CanAddNewAction(QarnActionId::Nudge), CActionRecorder::Allowed);
+        auto action =
+            std::make_unique<CMoveAction>(&view, QarnActionId::Nudge, view.GetSelection());
+        CMoveAction* move = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        move->MoveBy(dx, 0);  // left pending, unfinished, as the arrow keys leave it
+    };
+    view.Select(a, false);
+    view.Select(lone, true);
+    nudge(1);
+    nudge(1);
+    nudge(1);
+    EXPECT_EQ(UndoDepth(), 1);
+    EXPECT_EQ(lone->GetRectF().X, 503.0f);
+    ASSERT_TRUE(Undo());
+    EXPECT_TRUE(SameBytes(before, Bytes()));
+    ASSERT_TRUE(Redo());
+
+    // A saved state between two nudges stays reachable.
+    gUndoManager->TargetCleaned(doc);
+    const QByteArray saved = Bytes();
+    nudge(1);
+    EXPECT_EQ(UndoDepth(), 2);
+    ASSERT_TRUE(Undo());
+    EXPECT_TRUE(SameBytes(saved, Bytes()));
+    EXPECT_FALSE(doc->IsModified());
+
+    // Nudging other components starts a step of its own.
+    ASSERT_TRUE(Redo());
+    view.Select(b, false);
+    nudge(-2);
+    EXPECT_EQ(UndoDepth(), 3);
+}
+
+TEST_F(PositionActionTest, ADraggedConnectorEndAttachesAndUndoLetsItGo) {
+    CQarnConnector* k = Connect(nullptr, PointF(600, 0), nullptr, PointF(700, 100));
+    ExpectExactUndo(
+        [&] {
+            doc->SetConnectionTarget(lone);
+            auto action = std::make_unique<CSizeConnectorAction>(
+                &view, QarnActionId::Resize, k->GetHandleCount(), PointF(525, 500), k);
+            ASSERT_TRUE(Record(std::move(action)));
+            doc->SetConnectionTarget(nullptr);
+            EXPECT_NE(k->GetRightConnection(), nullptr);
+        },
+        true);
+    EXPECT_EQ(k->GetRightConnection(), nullptr);
+    EXPECT_FALSE(lone->BeenConnectedBy(k));
+    ASSERT_TRUE(Redo());
+    ASSERT_NE(k->GetRightConnection(), nullptr);
+    EXPECT_TRUE(lone->BeenConnectedBy(k));
+}
+
+TEST_F(PositionActionTest, RecordedDialogEditsAreExchangedWithTheKeptState) {
+    ExpectExactUndo([&] {
+        ASSERT_TRUE(Record(std::make_unique<CSizeDlgAction>(&view, QarnActionId::SizeDialog, b)));
+        // The dialog's values come after the action is recorded and finished.
+        const RectF old = b->GetRectF();
+        b->MoveTo(RectF(310, 50, 77, 66), 0);
+        b->RotateAt(15, b->GetCenterPointF(), 1);
+        b->OnPositionChanged(old, nullptr, 2);
+    });
+    ExpectExactUndo([&] {
+        ASSERT_TRUE(Record(
+            std::make_unique<CStyleAction>(&view, QarnActionId::Style, ComponentList{a, b})));
+        a->SetFill(false);
+        b->LockRatio(true);
+    });
+}
+
+TEST_F(PositionActionTest, StackingOrderStepsAndUndoesAndIsRecordedEvenAtTheEnds) {
+    const int at = a->GetIndexInContainer();
+    ExpectExactUndo([&] {
+        ASSERT_TRUE(Record(
+            std::make_unique<CMoveOneStepAction>(&view, QarnActionId::MovePosition, true, a)));
+    });
+    EXPECT_EQ(a->GetIndexInContainer(), at + 1);
+    ExpectExactUndo([&] {
+        ASSERT_TRUE(Record(std::make_unique<CMoveStepsAction>(&view, QarnActionId::MovePosition,
+                                                              true, nullptr, m1)));
+    });
+    EXPECT_EQ(Layer()->GetTail(), m1);
+    ExpectExactUndo([&] {
+        ASSERT_TRUE(Record(std::make_unique<CMoveStepsAction>(&view, QarnActionId::MovePosition,
+                                                              false, nullptr, lone)));
+    });
+    EXPECT_EQ(Layer()->GetHead(), lone);
+
+    // Forward on the last component changes nothing but is recorded.
+    const QByteArray before = Bytes();
+    const long depth = UndoDepth();
+    ASSERT_TRUE(Record(std::make_unique<CMoveOneStepAction>(&view, QarnActionId::MovePosition, true,
+                                                            Layer()->GetTail())));
+    EXPECT_EQ(UndoDepth(), depth + 1);
+    EXPECT_TRUE(SameBytes(before, Bytes()));
+}
