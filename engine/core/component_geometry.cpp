@@ -85,11 +85,17 @@ void CQarnComponent::HonourMoveFlags(MoveFlags flags, bool label) {
 }
 
 int CQarnComponent::MoveTo(const RectF& rect, MoveFlags flags) {
-    if (rect == GetRectF()) {
+    const RectF old = GetRectF();
+    if (rect == old) {
         return 0;
     }
     SetRectF(rect);
-    ResetPath();
+    // A move that keeps the size carries the built outline along (a drag of many components
+    // would otherwise rebuild every one of them at every step).
+    const bool sameSize = rect.Width == old.Width && rect.Height == old.Height;
+    if (!sameSize || !OffsetOutline(rect.X - old.X, rect.Y - old.Y)) {
+        ResetPath();
+    }
     // A sizing drag keeps the rotate centre where it is until the drag ends.
     if (!flags.Has(MoveFlags::Sizing)) {
         UpdateRotateCenter();

@@ -297,3 +297,26 @@ TEST(ComponentAnchorTest, BoundDistancesAreMeasuredToTheShapeAsItShows) {
     EXPECT_NEAR(box->GetAnchorToBoundDistance(2, 1), 100, 0.001);
     EXPECT_NEAR(box->GetAnchorToBoundDistance(2, 2), 25, 0.001);
 }
+
+TEST(ComponentMoveTest, AMoveThatKeepsTheSizeCarriesTheOutlineAsARebuildWouldGiveIt) {
+    for (bool wedge : {false, true}) {
+        auto box = Box(10, 20, 100, 50);
+        box->wedge = wedge;
+        box->SetRotateAngle(30);
+        box->ResetPath();
+        ASSERT_EQ(box->MoveTo(RectF(13.25f, -7.5f, 100, 50), 0), 1);
+        const GraphicsPath carried = *box->GetPath();
+        box->ResetPath();
+        const GraphicsPath& rebuilt = *box->GetPath();
+        ASSERT_EQ(carried.GetPointCount(), rebuilt.GetPointCount());
+        for (int i = 0; i < rebuilt.GetPointCount(); ++i) {
+            EXPECT_NEAR(carried.Points()[size_t(i)].X, rebuilt.Points()[size_t(i)].X, 1e-4);
+            EXPECT_NEAR(carried.Points()[size_t(i)].Y, rebuilt.Points()[size_t(i)].Y, 1e-4);
+        }
+        // A move that sizes builds it again.
+        ASSERT_EQ(box->MoveTo(RectF(0, 0, 40, 40), 0), 1);
+        RectF bounds;
+        box->GetPath()->GetBounds(&bounds);
+        EXPECT_NEAR(bounds.Width, wedge ? 20 : 40, 1e-4);
+    }
+}
