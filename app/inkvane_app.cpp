@@ -9,6 +9,7 @@
 #include "platform/window_messages.h"
 #include "shapes/template_missing_report.h"
 #include "view/default_printer.h"
+#include "view/tool.h"
 
 CInkvaneApp::CInkvaneApp() : CWinApp(QStringLiteral("Inkvane")) {}
 
@@ -24,6 +25,8 @@ bool CInkvaneApp::InitInstance() {
     Qarn::SetVizEffect(1);
     Qarn::ReadConfig(this);
     Qarn::CreateDefaultProperty();
+    // The tools take input from the first view on.
+    Qarn::RegisterSelectionTools();
 
     mainFrame_ = std::make_unique<CMainFrame>();
     AfxSetMainWnd(mainFrame_.get());
@@ -34,6 +37,7 @@ int CInkvaneApp::ExitInstance() {
     mainFrame_.reset();
     // The documents are closed: their histories go with the undo manager.
     QarnDllUninitialize();
+    Qarn::ClearTool();
     Qarn::ClearDefaultProperty();
     Qarn::WriteConfig(this);
     return 0;

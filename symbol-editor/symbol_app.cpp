@@ -9,6 +9,7 @@
 #include "platform/window_messages.h"
 #include "shapes/template_missing_report.h"
 #include "view/default_printer.h"
+#include "view/tool.h"
 
 CSymbolApp::CSymbolApp() : CWinApp(QStringLiteral("Symbol Editor")) {}
 
@@ -23,6 +24,8 @@ bool CSymbolApp::InitInstance() {
     Qarn::SetTemplateMissingReporter(&Qarn::ShowTemplateMissingMessage);
     Qarn::ReadConfig(this);
     Qarn::CreateDefaultProperty();
+    // The tools take input from the first view on.
+    Qarn::RegisterSelectionTools();
     mainFrame_ = std::make_unique<CASMainFrame>();
     AfxSetMainWnd(mainFrame_.get());
     return true;
@@ -32,6 +35,7 @@ int CSymbolApp::ExitInstance() {
     mainFrame_.reset();
     // The documents are closed: their histories go with the undo manager.
     QarnDllUninitialize();
+    Qarn::ClearTool();
     Qarn::ClearDefaultProperty();
     Qarn::WriteConfig(this);
     return 0;

@@ -80,6 +80,9 @@ public:
     int m_nSaveSVGPicturesLocally = 1;
     int m_nSVGCompatibility = 1100;
     int m_nDrawBackground = 1;
+    // Whether "Line & Fill" on several components edits them together; kept in the record
+    // only, never read from or written to the settings.
+    int m_nMultiEdit = 1;
     int m_nDrawTightBound = 1;
     int m_nUseSVGAnchor = 0;
     int m_nSVGPrecision = 2;

@@ -15,19 +15,22 @@ QList<QPointer<QObject>>& Receivers() {
 }  // namespace
 
 int QarnMessageRelay(UINT message, WPARAM wParam, LPARAM lParam) {
-    QList<QObject*> targets;
+    // Held weakly: a receiver may close other windows while it handles the message.
+    QList<QPointer<QObject>> targets;
     if (QObject* main = AfxGetMainWnd()) {
         targets.append(main);
     }
     for (const QPointer<QObject>& receiver : Receivers()) {
-        if (receiver != nullptr && !targets.contains(receiver.data())) {
-            targets.append(receiver.data());
+        if (receiver != nullptr && !targets.contains(receiver)) {
+            targets.append(receiver);
         }
     }
     int delivered = 0;
-    for (QObject* target : targets) {
-        SendMessage(target, message, wParam, lParam);
-        ++delivered;
+    for (const QPointer<QObject>& target : targets) {
+        if (target != nullptr) {
+            SendMessage(target, message, wParam, lParam);
+            ++delivered;
+        }
     }
     return delivered;
 }

@@ -25,6 +25,10 @@ void CSizeConnectorAction::DragTo(PointF point) {
     }
     const RectF before = m_pConnector->GetRectF();
     m_pConnector->MoveHandleTo(m_nHandle, point, MoveFlags::Invalidate);
+    // Laying the route out again renumbers the handles: the end stays the one dragged.
+    if (m_pConnector->GetDraggedHandle() > 0) {
+        m_nHandle = m_pConnector->GetDraggedHandle();
+    }
     // Connectors resting on this one follow.
     m_pConnector->OnPositionChanged(before, &m_Components, 1);
 }

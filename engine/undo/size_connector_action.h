@@ -17,6 +17,8 @@ public:
                          CQarnConnector* connector);
 
     void DragTo(PointF point);
+    // The handle being dragged (an end keeps being dragged when the route is laid out anew).
+    int GetHandle() const { return m_nHandle; }
 
 protected:
     void OnDo() override;

@@ -9,9 +9,9 @@
 #include "core/layer.h"
 #include "core/notification_messages.h"
 #include "core/view_hints.h"
+#include "platform/message_relay.h"
 #include "platform/runtime_class.h"
 #include "platform/window_messages.h"
-#include "view/message_relay.h"
 
 CQarnBaseView::CQarnBaseView(QWidget* parent) : CZoomView(parent) {
     setAccessibleName(tr("Drawing"));
@@ -133,7 +133,7 @@ void CQarnBaseView::SendRepainted() {
 }
 
 void CQarnBaseView::Relay(UINT message, WPARAM wParam) {
-    Qarn::QarnMessageRelay(message, wParam, 0);
+    QarnMessageRelay(message, wParam, 0);
 }
 
 void CQarnBaseView::ReindexPage() {
@@ -370,8 +370,10 @@ void CQarnBaseView::OnSelectionChanged(CQarnComponent* component) {
     for (CQarnComponent* c : GetSelection()) {
         viewport()->update(TrackerArea(c->GetBoundCache()));
     }
+    // Sent, not posted: the view and the component are alive while the main window handles
+    // it, and a posted one could arrive after either was freed.
     if (QObject* main = AfxGetMainWnd()) {
-        PostMessage(main, QRN_SELECTIONCHANGE, WPARAM(static_cast<CQarnEditView*>(this)),
+        SendMessage(main, QRN_SELECTIONCHANGE, WPARAM(static_cast<CQarnEditView*>(this)),
                     LPARAM(component));
     }
 }

@@ -86,6 +86,11 @@ public:
 
     // The topmost component at a document point (through the spatial index).
     CQarnComponent* ObjectAt(const CPoint& docPoint);
+    // The topmost component within `tolerance` document units of the point, as shown, on the
+    // visible, selectable layers: a group when one of its members is hit.
+    CQarnComponent* HitAt(const PointF& docPoint, float tolerance);
+    // Document units that `pixels` client pixels cover at the current zoom.
+    float PixelsToDoc(float pixels) const;
     const CQarnSpatialIndex& GetIndex() const { return m_Index; }
     bool IsRedrawPending() const { return m_bRedrawPending; }
     void SetRedrawPending(bool pending) { m_bRedrawPending = pending; }
@@ -152,9 +157,15 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
+    // What a tool shows over the drawing while it works (a rubber band, a lasso, a connection
+    // target), painted in client pixels after the trackers.
+    virtual void PaintToolOverlay(QPainter& painter) { (void)painter; }
+
     // Repaints a document rectangle: its tiles and, grown by the trackers, the client area.
     void InvalidateDocRect(const CRect& docRect);
     void InvalidateEverything();
+    // Scrolls the client area by pixels (the scroll bars clamp it).
+    void ScrollBy(int dx, int dy);
     void SendRepainted();
     void Relay(UINT message, WPARAM wParam);
 
@@ -189,7 +200,6 @@ private:
     void AddFeedback(CQarnComponent* component, bool label);
     bool IsOnShownPage(const CQarnComponent* component) const;
     bool Qualifies(CQarnComponent* component, int mode, const QRectF& area, bool ellipse);
-    void ScrollBy(int dx, int dy);
     void OnKeyDown(int key);
 
     CQarnDoc* m_pDoc = nullptr;

@@ -309,6 +309,10 @@ void CQarnBaseView::PaintOverlay(QPainter& painter, const QRect& clientRect) {
     if (IsCapturing()) {
         DrawBox(painter, GetZoomRect(), true);
     }
+    painter.save();
+    painter.setClipRect(clientRect);
+    PaintToolOverlay(painter);
+    painter.restore();
 }
 
 void CQarnBaseView::paintEvent(QPaintEvent* event) {

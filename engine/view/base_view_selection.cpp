@@ -1,5 +1,8 @@
 // The selection of the drawing view and selecting by area.
 #include <QRegion>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "core/canvas.h"
 #include "core/component.h"
@@ -196,6 +199,37 @@ void CQarnBaseView::ZoomToComponents(const ComponentList& components, bool fit) 
 
 CQarnComponent* CQarnBaseView::ObjectAt(const CPoint& docPoint) {
     return m_Index.ObjectAt(docPoint, this);
+}
+
+CQarnComponent* CQarnBaseView::HitAt(const PointF& docPoint, float tolerance) {
+    CQarnCanvas* canvas = GetShownCanvas();
+    if (canvas == nullptr || !std::isfinite(docPoint.X) || !std::isfinite(docPoint.Y)) {
+        return nullptr;
+    }
+    const int reach = int(std::ceil(std::max(0.0f, tolerance))) + 1;
+    const CRect probe(int(std::floor(docPoint.X)) - reach, int(std::floor(docPoint.Y)) - reach,
+                      int(std::ceil(docPoint.X)) + reach, int(std::ceil(docPoint.Y)) + reach);
+    std::vector<CQarnComponent*> under;
+    const LayerList& layers = canvas->GetLayers();
+    for (qsizetype l = layers.size() - 1; l >= 0; --l) {
+        if (!layers[l]->IsVisible(-1)) {
+            continue;
+        }
+        under.clear();
+        m_Index.QueryLayer(layers[l], probe, under);
+        for (auto it = under.rbegin(); it != under.rend(); ++it) {
+            CQarnComponent* c = *it;
+            if (c->GetParentGroup() == nullptr && c->HitTest(docPoint, tolerance, canvas)) {
+                return c;
+            }
+        }
+    }
+    return nullptr;
+}
+
+float CQarnBaseView::PixelsToDoc(float pixels) const {
+    const double scale = m_Mapping.ScaleX();
+    return scale > 0 ? float(pixels / scale) : pixels;
 }
 
 void CQarnBaseView::OnViewShowObjects() {
