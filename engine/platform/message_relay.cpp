@@ -1,6 +1,7 @@
 #include "platform/message_relay.h"
 
 #include <QList>
+#include <QObject>
 #include <QPointer>
 
 #include "platform/window_messages.h"
@@ -24,6 +25,27 @@ int QarnMessageRelay(UINT message, WPARAM wParam, LPARAM lParam) {
         if (receiver != nullptr && !targets.contains(receiver)) {
             targets.append(receiver);
         }
+    }
+    int delivered = 0;
+    for (const QPointer<QObject>& target : targets) {
+        if (target != nullptr) {
+            SendMessage(target, message, wParam, lParam);
+            ++delivered;
+        }
+    }
+    return delivered;
+}
+
+int QarnMessageBroadcast(UINT message, WPARAM wParam, LPARAM lParam, bool deep) {
+    QObject* main = AfxGetMainWnd();
+    if (main == nullptr) {
+        return 0;
+    }
+    const Qt::FindChildOptions options =
+        deep ? Qt::FindChildrenRecursively : Qt::FindDirectChildrenOnly;
+    QList<QPointer<QObject>> targets;
+    for (QObject* child : main->findChildren<QObject*>(QString(), options)) {
+        targets.append(child);
     }
     int delivered = 0;
     for (const QPointer<QObject>& target : targets) {

@@ -12,6 +12,10 @@ class QObject;
 // registered window (each once); returns how many received it.
 int QarnMessageRelay(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+// Sends the message to the main window's descendants (objects of its tree), the direct
+// children only unless `deep`; returns how many received it.
+int QarnMessageBroadcast(UINT message, WPARAM wParam, LPARAM lParam, bool deep);
+
 namespace Qarn {
 
 void AddRelayReceiver(QObject* window);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "core/canvas.h"
 #include "core/doc.h"
 #include "core/notification_messages.h"
 #include "platform/message_event.h"
@@ -15,7 +16,10 @@
 #include "platform/window_messages.h"
 #include "undo/action.h"
 #include "undo/action_ids.h"
+#include "undo/add_layer_action.h"
+#include "undo/delete_layer_action.h"
 #include "undo/move_action.h"
+#include "undo/move_layer_action.h"
 #include "undo/undo_manager.h"
 #include "view/command_ids.h"
 #include "view/tool.h"
@@ -419,6 +423,14 @@ bool CQarnView::OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         *result = 1;
         return true;
     }
+    // The layer dialog's buttons: recorded as layer actions on the layer in wParam (the
+    // current layer when none), sent while the dialog holds the layer.
+    if (message == QARN_WM_ADD_LAYER || message == QARN_WM_DEL_LAYER ||
+        message == QARN_WM_MOVE_LAYER) {
+        *result =
+            RecordLayerCommand(message, reinterpret_cast<CQarnLayer*>(wParam), int(lParam)) ? 1 : 0;
+        return true;
+    }
     if (message == QRN_UPDATE_FOCUS) {
         // The record holds a connector and a document point; the target there is highlighted.
         const auto* record = reinterpret_cast<const std::int32_t*>(wParam);
@@ -431,6 +443,38 @@ bool CQarnView::OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         return true;
     }
     return false;
+}
+
+bool CQarnView::RecordLayerCommand(UINT message, CQarnLayer* layer, int direction) {
+    CQarnCanvas* page = GetShownCanvas();
+    if (page == nullptr) {
+        return false;
+    }
+    if (layer == nullptr || !page->GetLayers().contains(layer)) {
+        layer = page->GetCurrentLayer();
+    }
+    if (message == QARN_WM_ADD_LAYER) {
+        if (CanAddNewAction(QarnActionId::AddLayer) != CActionRecorder::Allowed) {
+            return false;
+        }
+        return RecordAction(std::make_unique<CAddLayerAction>(this, QarnActionId::AddLayer,
+                                                              layer)) != nullptr;
+    }
+    if (layer == nullptr) {
+        return false;
+    }
+    if (message == QARN_WM_DEL_LAYER) {
+        if (CanAddNewAction(QarnActionId::DeleteLayer) != CActionRecorder::Allowed) {
+            return false;
+        }
+        return RecordAction(std::make_unique<CDeleteLayerAction>(this, QarnActionId::DeleteLayer,
+                                                                 layer)) != nullptr;
+    }
+    if (CanAddNewAction(QarnActionId::MoveLayer) != CActionRecorder::Allowed) {
+        return false;
+    }
+    return RecordAction(std::make_unique<CMoveLayerAction>(this, QarnActionId::MoveLayer, layer,
+                                                           direction)) != nullptr;
 }
 
 // Notifications.

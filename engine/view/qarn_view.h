@@ -16,6 +16,7 @@
 class CQarnAction;
 class CQarnComponent;
 class CQarnDoc;
+class CQarnLayer;
 class CQarnTool;
 class QMenu;
 
@@ -110,6 +111,9 @@ private:
     static UINT KeyFlags(Qt::KeyboardModifiers modifiers);
     // Registered messages the view handles (page size, connection focus, layer commands).
     bool OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // Adds a layer after the layer, deletes it, or moves it (0 up, 1 down); false when
+    // refused.
+    bool RecordLayerCommand(UINT message, CQarnLayer* layer, int direction);
     void ShowContextMenu(const QPoint& globalPos, const QPoint& clientPos);
     void RepaintClient(const QRect& area);
 

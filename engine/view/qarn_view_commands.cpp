@@ -88,6 +88,16 @@ A* Record(CQarnView& view, Args&&... args) {
     return dynamic_cast<A*>(view.RecordAction(std::make_unique<A>(std::forward<Args>(args)...)));
 }
 
+// A command whose action is complete once done: it is finished at once, so that it does not
+// hold up the next command.
+template <class A, class... Args>
+void RecordDone(CQarnView& view, Args&&... args) {
+    if (A* action = Record<A>(view, std::forward<Args>(args)...);
+        action != nullptr && !action->IsFinished()) {
+        action->Finish();
+    }
+}
+
 // Edit.
 
 void RunUndo(CQarnView& view, unsigned int) {
@@ -132,7 +142,7 @@ bool PageHasComponents(const CQarnView& view) {
 
 void RunDelete(CQarnView& view, unsigned int) {
     const ComponentList selection = view.GetSelection();
-    Record<CDeleteAction>(view, &view, QarnActionId::Delete, selection);
+    RecordDone<CDeleteAction>(view, &view, QarnActionId::Delete, selection);
     view.OnSelectionChanged(nullptr);
 }
 
@@ -159,8 +169,8 @@ void RunPaste(CQarnView& view, unsigned int) {
     if (data == nullptr) {
         return;
     }
-    Record<CPasteAction>(view, &view, QarnActionId::Paste,
-                         data->data(CQarnNativeClip::FormatName()));
+    RecordDone<CPasteAction>(view, &view, QarnActionId::Paste,
+                             data->data(CQarnNativeClip::FormatName()));
 }
 
 // Arranging.
@@ -187,7 +197,7 @@ bool CanGroup(const CQarnView& view) {
 }
 
 void RunUngroup(CQarnView& view, unsigned int) {
-    Record<CUngroupAction>(view, &view, QarnActionId::Ungroup, First(view));
+    RecordDone<CUngroupAction>(view, &view, QarnActionId::Ungroup, First(view));
 }
 
 bool CanUngroup(const CQarnView& view) {
@@ -196,8 +206,8 @@ bool CanUngroup(const CQarnView& view) {
 }
 
 void RunStepOrder(CQarnView& view, unsigned int id) {
-    Record<CMoveOneStepAction>(view, &view, QarnActionId::MovePosition, id == QarnCmd::BringForward,
-                               First(view));
+    RecordDone<CMoveOneStepAction>(view, &view, QarnActionId::MovePosition,
+                                   id == QarnCmd::BringForward, First(view));
 }
 
 void RunToFrontOrBack(CQarnView& view, unsigned int id) {
@@ -208,8 +218,8 @@ void RunToFrontOrBack(CQarnView& view, unsigned int id) {
     }
     const int at = c->GetIndexInContainer();
     CQarnComponent* follower = at < layer->GetCount() ? layer->GetList().value(at) : nullptr;
-    Record<CMoveStepsAction>(view, &view, QarnActionId::MovePosition, id == QarnCmd::BringToFront,
-                             follower, c);
+    RecordDone<CMoveStepsAction>(view, &view, QarnActionId::MovePosition,
+                                 id == QarnCmd::BringToFront, follower, c);
 }
 
 CQarnCommandState OrderState(const CQarnView& view, unsigned int id) {
@@ -247,20 +257,20 @@ void RunRotate(CQarnView& view, unsigned int id) {
 // Line width, style and arrows from the pickers' lists.
 
 void RunLineWidth(CQarnView& view, unsigned int id) {
-    Record<CLineSizeAction>(view, &view, QarnActionId::LineWidth, view.GetSelection(),
-                            float(id - QarnCmd::LineWidthFirst));
+    RecordDone<CLineSizeAction>(view, &view, QarnActionId::LineWidth, view.GetSelection(),
+                                float(id - QarnCmd::LineWidthFirst));
 }
 
 void RunLineStyle(CQarnView& view, unsigned int id) {
-    Record<CLineStyleAction>(view, &view, QarnActionId::LineStyle, view.GetSelection(),
-                             static_cast<unsigned short>(id - QarnCmd::LineStyleFirst));
+    RecordDone<CLineStyleAction>(view, &view, QarnActionId::LineStyle, view.GetSelection(),
+                                 static_cast<unsigned short>(id - QarnCmd::LineStyleFirst));
 }
 
 void RunArrow(CQarnView& view, unsigned int id) {
     const bool left = id <= QarnCmd::LeftArrowLast;
     const int index = int(id - (left ? QarnCmd::LeftArrowFirst : QarnCmd::RightArrowFirst));
-    Record<CArrowAction>(view, &view, left ? QarnActionId::LeftArrow : QarnActionId::RightArrow,
-                         view.GetSelection(), Qarn::Index2ArrowType(index));
+    RecordDone<CArrowAction>(view, &view, left ? QarnActionId::LeftArrow : QarnActionId::RightArrow,
+                             view.GetSelection(), Qarn::Index2ArrowType(index));
 }
 
 // Dialogs.
@@ -340,14 +350,15 @@ void RunCanvasColor(CQarnView& view, unsigned int) {
     }
     Color color = dialog.GetColor();
     color = Color(0xFF000000u | (color.GetValue() & 0x00FFFFFFu));
-    if (Record<CCanvasColorAction>(view, &view, 0u, page, color) != nullptr) {
+    if (auto* action = Record<CCanvasColorAction>(view, &view, 0u, page, color)) {
+        action->Finish();
         Qarn::GetConfig()->m_nDrawBackground = 1;
         view.RefreshAll();
     }
 }
 
 void RunAddPage(CQarnView& view, unsigned int) {
-    Record<CAddCanvasAction>(view, &view, QarnActionId::AddPage);
+    RecordDone<CAddCanvasAction>(view, &view, QarnActionId::AddPage);
 }
 
 // The selected shape's line, fill and arrow become the defaults for new shapes.
