@@ -367,9 +367,11 @@ void CQarnBaseView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
 }
 
 void CQarnBaseView::OnSelectionChanged(CQarnComponent* component) {
+    QRect area;
     for (CQarnComponent* c : GetSelection()) {
-        viewport()->update(TrackerArea(c->GetBoundCache()));
+        area |= TrackerArea(c->GetBoundCache());
     }
+    viewport()->update(area);
     // Sent, not posted: the view and the component are alive while the main window handles
     // it, and a posted one could arrive after either was freed.
     if (QObject* main = AfxGetMainWnd()) {

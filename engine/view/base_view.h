@@ -64,6 +64,8 @@ public:
     void Select(CQarnComponent* component, bool add = false) override;
     // Deselects the component (repainting it); null deselects everything.
     void Deselect(CQarnComponent* component) override;
+    // Adds the components that may be selected to the selection at once (one repaint).
+    void SelectMany(const std::vector<CQarnComponent*>& components);
     // Drops the component from the selection without repainting.
     void Remove(CQarnComponent* component);
     // 0 not selected, 1 selected, 2 the primary selection.
@@ -77,6 +79,8 @@ public:
     virtual int SelectWithinPoly(const POINT* points, int count, int mode, bool add);
     // Repaints the component where it is and where it was when last repainted.
     void InvalObj(CQarnComponent* component);
+    // Repaints the trackers of a component (its drawing is unchanged).
+    void RepaintTrackers(const CQarnComponent* component);
     // Fits the components' bounds in the client area, or centres on them.
     virtual void ZoomToComponents(const ComponentList& components, bool fit);
 
@@ -191,6 +195,9 @@ private:
     void PaintPreview(QPainter& painter, const QRegion& area);
     void PaintDesk(QPainter& painter, const QRect& clientRect);
     void PaintOverlay(QPainter& painter, const QRect& clientRect);
+    // One frame around a selection too large to show every component's trackers.
+    void PaintSelectionFrame(QPainter& painter, const QRect& clientRect);
+    static constexpr int kMostTrackers = 2000;
     // Client pixels that the component's trackers and feedback may cover.
     QRect TrackerArea(const CRect& docBounds) const;
 

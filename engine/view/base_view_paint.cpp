@@ -277,6 +277,37 @@ void CQarnBaseView::PaintArea(QPainter& painter, const QRect& clientRect) {
     }
 }
 
+void CQarnBaseView::PaintSelectionFrame(QPainter& painter, const QRect& clientRect) {
+    CRect bounds;
+    bool first = true;
+    for (CQarnComponent* c : GetSelection()) {
+        CRect r = c->GetBoundCache();
+        r.NormalizeRect();
+        if (first) {
+            bounds = r;
+            first = false;
+        } else {
+            bounds.UnionRect(bounds, r);
+        }
+    }
+    const QRectF frame =
+        m_Mapping.DocToClient(QRectF(bounds.left, bounds.top, bounds.Width(), bounds.Height()));
+    painter.save();
+    painter.setClipRect(clientRect);
+    QPen pen(QColor(0x1e, 0x88, 0xe5), 1, Qt::DashLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(0x00, 0xff, 0x00));
+    for (const QPointF& corner :
+         {frame.topLeft(), frame.topRight(), frame.bottomRight(), frame.bottomLeft()}) {
+        painter.drawRect(QRectF(corner - QPointF(3, 3), QSizeF(6, 6)));
+    }
+    painter.restore();
+}
+
 void CQarnBaseView::PaintOverlay(QPainter& painter, const QRect& clientRect) {
     painter.save();
     painter.setClipRect(clientRect);
@@ -285,11 +316,25 @@ void CQarnBaseView::PaintOverlay(QPainter& painter, const QRect& clientRect) {
     painter.scale(m_Mapping.ScaleX(), m_Mapping.ScaleY());
     CDC dc(&painter);
     const float unitsPerPixel = float(1.0 / m_Mapping.ScaleX());
-    for (CQarnComponent* c : GetSelection()) {
-        const int state = m_Selection.IsSelected(c);
-        c->DrawTracker(&dc,
-                       state == 2 ? CQarnComponent::TrackerActive : CQarnComponent::TrackerSelected,
-                       unitsPerPixel);
+    const ComponentList& selected = GetSelection();
+    if (selected.size() > kMostTrackers) {
+        // Thousands of trackers would hide the drawing: one frame around them all says it.
+        painter.restore();
+        PaintSelectionFrame(painter, clientRect);
+        painter.save();
+        painter.setClipRect(clientRect);
+        painter.translate(o.x, o.y);
+        painter.scale(m_Mapping.ScaleX(), m_Mapping.ScaleY());
+    } else {
+        CQarnComponent* primary = m_Selection.GetPrimary();
+        for (CQarnComponent* c : selected) {
+            if (!TrackerArea(c->GetBoundCache()).intersects(clientRect)) {
+                continue;
+            }
+            c->DrawTracker(
+                &dc, c == primary ? CQarnComponent::TrackerActive : CQarnComponent::TrackerSelected,
+                unitsPerPixel);
+        }
     }
     for (const Feedback& f : m_Feedback) {
         if (!f.label) {

@@ -37,11 +37,33 @@ void CQarnBaseView::Select(CQarnComponent* component, bool add) {
         !LayerTakesSelection(component->GetLayer()) || component->GetParentGroup() != nullptr) {
         return;
     }
+    // Only the trackers change: the drawing itself stays as it is.
     if (CQarnComponent* primary = m_Selection.GetPrimary()) {
-        InvalObj(primary);
+        RepaintTrackers(primary);
     }
     m_Selection.Append(component);
-    InvalObj(component);
+    RepaintTrackers(component);
+}
+
+void CQarnBaseView::SelectMany(const std::vector<CQarnComponent*>& components) {
+    QRect area;
+    if (CQarnComponent* primary = m_Selection.GetPrimary()) {
+        area = TrackerArea(primary->GetBoundCache());
+    }
+    for (CQarnComponent* c : components) {
+        if (c != nullptr && c->GetParentGroup() == nullptr && !m_Selection.Contains(c) &&
+            LayerTakesSelection(c->GetLayer())) {
+            m_Selection.Append(c);
+            area |= TrackerArea(c->GetBoundCache());
+        }
+    }
+    viewport()->update(area);
+}
+
+void CQarnBaseView::RepaintTrackers(const CQarnComponent* component) {
+    if (component != nullptr) {
+        viewport()->update(TrackerArea(component->GetBoundCache()));
+    }
 }
 
 void CQarnBaseView::Deselect(CQarnComponent* component) {
@@ -53,7 +75,7 @@ void CQarnBaseView::Deselect(CQarnComponent* component) {
         return;
     }
     if (m_Selection.Contains(component)) {
-        InvalObj(component);
+        RepaintTrackers(component);
         m_Selection.Remove(component);
     }
 }
@@ -136,11 +158,13 @@ int CQarnBaseView::SelectWithinRect(const CRect& clientRect, int mode, bool add)
         }
         candidates.clear();
         m_Index.QueryLayer(layer, probe, candidates);
+        std::vector<CQarnComponent*> chosen;
         for (CQarnComponent* c : candidates) {
             if (c->GetParentGroup() == nullptr && Qualifies(c, mode, area, ellipse)) {
-                Select(c, true);
+                chosen.push_back(c);
             }
         }
+        SelectMany(chosen);
     }
     return m_Selection.Count();
 }
@@ -165,11 +189,13 @@ int CQarnBaseView::SelectWithinElps(const CRect& clientRect, int mode, bool add)
         }
         candidates.clear();
         m_Index.QueryLayer(layer, probe, candidates);
+        std::vector<CQarnComponent*> chosen;
         for (CQarnComponent* c : candidates) {
             if (c->GetParentGroup() == nullptr && Qualifies(c, mode, area, true)) {
-                Select(c, true);
+                chosen.push_back(c);
             }
         }
+        SelectMany(chosen);
     }
     return m_Selection.Count();
 }

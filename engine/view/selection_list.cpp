@@ -10,17 +10,22 @@ bool CQarnSelectionList::IsConnector(const CQarnComponent* component) {
 }
 
 bool CQarnSelectionList::Contains(const CQarnComponent* component) const {
-    return component != nullptr && m_List.contains(const_cast<CQarnComponent*>(component));
+    return component != nullptr && m_Members.contains(component);
 }
 
 void CQarnSelectionList::Append(CQarnComponent* component) {
     if (component != nullptr && !Contains(component)) {
         m_List.append(component);
+        m_Members.insert(component);
     }
 }
 
 bool CQarnSelectionList::Remove(const CQarnComponent* component) {
-    return m_List.removeAll(const_cast<CQarnComponent*>(component)) > 0;
+    if (!m_Members.remove(component)) {
+        return false;
+    }
+    m_List.removeAll(const_cast<CQarnComponent*>(component));
+    return true;
 }
 
 CQarnComponent* CQarnSelectionList::GetPrimary() const {

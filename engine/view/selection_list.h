@@ -3,6 +3,8 @@
 // is the most recently selected component that is not a connector: connectors selected after
 // it do not take its place.
 
+#include <QSet>
+
 #include "core/component_list.h"
 
 class CObject;
@@ -17,7 +19,10 @@ public:
     void Append(CQarnComponent* component);
     // False when it was not selected.
     bool Remove(const CQarnComponent* component);
-    void Clear() { m_List.clear(); }
+    void Clear() {
+        m_List.clear();
+        m_Members.clear();
+    }
 
     // 0 not selected, 1 selected, 2 the primary selection (a connector is never primary).
     int IsSelected(const CObject* object) const;
@@ -28,4 +33,6 @@ public:
 
 private:
     ComponentList m_List;
+    // The same components, for asking quickly whether one is selected.
+    QSet<const CQarnComponent*> m_Members;
 };
