@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/element.h"
 #include "core/rect_geometry.h"
 #include "platform/graphics_path.h"
 #include "platform/path_point_type.h"
@@ -132,4 +133,39 @@ inline bool WithinFrame(CQarnComponent& shape, float tolerance) {
     return b.X >= frame.X - tolerance && b.Y >= frame.Y - tolerance &&
            b.X + b.Width <= frame.X + frame.Width + tolerance &&
            b.Y + b.Height <= frame.Y + frame.Height + tolerance;
+}
+
+// The points of one drawing element's path, as built.
+inline std::vector<PointF> ElementPoints(CQarnComponent& shape, int element = 0) {
+    shape.ResetPath();
+    const CQarnElement* e = shape.GetElement(element);
+    return e != nullptr ? e->GetPath()->Points() : std::vector<PointF>();
+}
+
+inline void ExpectPolygon(CQarnComponent& shape, int element, const std::vector<PointF>& corners) {
+    const std::vector<PointF> points = ElementPoints(shape, element);
+    ASSERT_EQ(points.size(), corners.size());
+    for (size_t i = 0; i < points.size(); ++i) {
+        EXPECT_NEAR(points[i].X, corners[i].X, 0.01f) << "corner " << i;
+        EXPECT_NEAR(points[i].Y, corners[i].Y, 0.01f) << "corner " << i;
+    }
+}
+
+// Whether the outline as built passes through the point (a corner or an end of a curve).
+inline bool PassesThrough(CQarnComponent& shape, PointF p) {
+    shape.ResetPath();
+    for (const PointF& q : shape.GetPath()->Points()) {
+        if (std::fabs(q.X - p.X) < 0.01f && std::fabs(q.Y - p.Y) < 0.01f) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether the outline as built (with the fill rule the shape draws with) covers the point.
+inline bool Covers(CQarnComponent& shape, PointF p) {
+    shape.ResetPath();
+    GraphicsPath outline(*shape.GetPath());
+    outline.SetFillMode(shape.GetFillWinding() ? FillModeWinding : FillModeAlternate);
+    return outline.IsVisible(p) != 0;
 }
