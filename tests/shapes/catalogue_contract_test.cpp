@@ -289,3 +289,25 @@ TEST(CatalogueContractTest, TheRecordReadsBackToTheSameBytesAndOutline) {
         EXPECT_EQ(tail.reserved[1], 0);
     }
 }
+
+TEST(CatalogueContractTest, AFrameWithoutExtentDrawsNoNonsense) {
+    // The shape tool starts every shape on a frame of one unit, and a frame may be flat.
+    for (const RectF& frame : {RectF(5, 5, 0, 0), RectF(5, 5, 1, 1), RectF(5, 5, 0, 40),
+                               RectF(5, 5, 40, 0), RectF(5, 5, -1, 1)}) {
+        for (const Kind& kind : Kinds()) {
+            SCOPED_TRACE(testing::Message()
+                         << kind.shapeId << " on " << frame.Width << " x " << frame.Height);
+            auto shape = MakeKind(kind.shapeId, frame);
+            ASSERT_NE(shape, nullptr);
+            EXPECT_TRUE(AllFinite(*shape));
+            shape->UpdateRotateCenter();
+            for (int k = 0; k < shape->GetFreeHandleCount(); ++k) {
+                shape->MoveHandleTo(FreeHandleNumber(*shape, k), PointF(50, 50), 0);
+            }
+            EXPECT_TRUE(AllFinite(*shape));
+            EXPECT_TRUE(shape->MoveTo(RectF(0, 0, 80, 60), 0) == 1);
+            EXPECT_TRUE(AllFinite(*shape));
+            EXPECT_TRUE(WithinFrame(*shape, 0.5f));
+        }
+    }
+}
