@@ -1,5 +1,6 @@
-// A page of every basic auto shape, some with their handles moved, exported as SVG and
-// rendered by rsvg-convert, against the page as the program draws it.
+// A page of every basic auto shape, every other one with its handle moved, exported as SVG
+// and rendered by rsvg-convert, against the page as the program draws it. With
+// QARN_BASIC_SHAPES_PNG set to a path, both renderings are kept there for a person to look at.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,6 +13,7 @@
 #include "core/custom_config.h"
 #include "core/doc.h"
 #include "export/page_renderer.h"
+#include "shapes/catalogue_ids.h"
 #include "shapes/shape_base.h"
 #include "shapes/shape_registry.h"
 #include "support/image_difference.h"
@@ -23,20 +25,16 @@ constexpr int kColumns = 6;
 constexpr float kCellWidth = 120;
 constexpr float kCellHeight = 90;
 
-const int kIds[] = {18218, 18228, 18229, 18238, 18213, 18221, 18222, 18230, 18239,
-                    18216, 18226, 18329, 18330, 18331, 18332, 18210, 18215, 18217,
-                    18219, 18220, 18223, 18224, 18225, 18248, 18231, 18247, 18232,
-                    18237, 18240, 18241, 18242, 18243, 18244, 18245, 18246};
-
 void BuildPage(CQarnDoc& doc) {
-    const int count = int(std::size(kIds));
+    const std::vector<int>& ids = BasicCatalogueIds();
+    const int count = int(ids.size());
     doc.GetCurrentCanvas()->SetSize(int(kColumns * kCellWidth),
                                     int((count + kColumns - 1) / kColumns * kCellHeight));
     for (int i = 0; i < count; ++i) {
         const RectF frame(float(i % kColumns) * kCellWidth + 10,
                           float(i / kColumns) * kCellHeight + 15, 100, 60);
-        auto* shape = static_cast<CQarnShapeBase*>(Qarn::CreateShape(kIds[i], frame));
-        ASSERT_NE(shape, nullptr) << kIds[i];
+        auto* shape = static_cast<CQarnShapeBase*>(Qarn::CreateShape(ids[size_t(i)], frame));
+        ASSERT_NE(shape, nullptr) << ids[size_t(i)];
         shape->SetFillColor(Color(0xFFF0B040u));
         shape->SetLineColor(Color(0xFF203060u));
         shape->SetLineWidth(2);

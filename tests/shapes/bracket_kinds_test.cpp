@@ -25,6 +25,7 @@ TEST(BracketKindsTest, ABracketIsAnOpenLineWithCurvedEndsAndTheRightOneIsMirrore
     // The right bracket is made on the same area with its upright on the right edge.
     auto right = MakeKind(18243, kFrame);
     EXPECT_TRUE(right->GetRectF().Equals(RectF(210, 20, -200, 120)));
+    EXPECT_FALSE(right->GetFill());
     figures = FlatFigures(*right);
     ExpectPointNear(figures[0].points.front(), PointF(10, 20));
     EXPECT_TRUE(PassesThrough(*right, PointF(210, 30)));
@@ -54,6 +55,7 @@ TEST(BracketKindsTest, ABracesTipAndCurvesFollowItsHandlesWithinTheRoomTheyLeave
     ExpectPointNear(brace->GetFreeHandle(1), PointF(10, 50));
     // The right brace points right.
     auto right = MakeKind(18245, kFrame);
+    EXPECT_FALSE(right->GetFill());
     EXPECT_TRUE(PassesThrough(*right, PointF(210, 80)));
     EXPECT_TRUE(PassesThrough(*right, PointF(10, 20)));
 }

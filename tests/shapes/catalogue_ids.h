@@ -12,8 +12,3 @@ inline const std::vector<int>& BasicCatalogueIds() {
         18247, 18232, 18237, 18240, 18241, 18242, 18243, 18244, 18245, 18246};
     return ids;
 }
-
-// The kinds drawn as open lines.
-inline bool IsOpenKind(int shapeId) {
-    return shapeId >= 18240 && shapeId <= 18245;
-}
