@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/rect_geometry.h"
 #include "shapes/arc_pie.h"
 #include "shapes/point.h"
 #include "shapes/rect.h"
@@ -56,7 +57,10 @@ TEST(ShapeRegistryTest, EveryKindMakesItsClassOnTheRectangleWithItsIdAndWord) {
         ASSERT_NE(made, nullptr);
         EXPECT_EQ(made->GetRuntimeClass(), kind->runtimeClass);
         EXPECT_EQ(made->GetShapeID(), id);
-        EXPECT_TRUE(made->GetRectF().Equals(RectF(5, 6, 70, 40)));
+        // On the rectangle; a mirrored kind (a right bracket) covers it with a negative width.
+        RectF area = made->GetRectF();
+        Qarn::NormalizeRectF(area);
+        EXPECT_TRUE(area.Equals(RectF(5, 6, 70, 40)));
         EXPECT_EQ(made->GetLayer(), nullptr);
     }
 }
@@ -77,9 +81,6 @@ TEST(ShapeRegistryTest, AnIdWithoutAClassMakesNothing) {
     EXPECT_EQ(Create(kUnknownId), nullptr);
     EXPECT_EQ(Create(0), nullptr);
     EXPECT_TRUE(Qarn::GetShapeKindWord(kUnknownId).isEmpty());
-    // The rectangle command's auto shape has its word already, but not yet its class.
-    EXPECT_EQ(Qarn::GetShapeKindWord(Qarn::kShapeAutoRectangle), QStringLiteral("Rectangle"));
-    EXPECT_EQ(Create(Qarn::kShapeAutoRectangle), nullptr);
 }
 
 TEST(ShapeRegistryTest, NamesAreMadeFromTheRegisteredWord) {
