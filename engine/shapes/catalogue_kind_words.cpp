@@ -17,7 +17,7 @@ bool RegisterCatalogueWords() {
         {18221, "Hexagon"},       {18222, "Octagon"},       {18226, "Pentagon"},
         {18228, "Rectangle"},     {18229, "RightTriangle"}, {18230, "RoundedRect"},
         {18231, "Trapezoid"},     {18238, "Heart"},         {18239, "Plaque"},
-        {18247, "FreeTrapezoid"}, {18248, "FreeSquare"},    {18301, "Wave2"},
+        {18247, "FreeTrapezoid"}, {18248, "FreeSquare"},
     };
     for (const Word& w : kWords) {
         Qarn::RegisterShapeKindWord(w.shapeId, w.word);
