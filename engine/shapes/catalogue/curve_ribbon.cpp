@@ -80,8 +80,7 @@ bool CQarnShapeCurveRibbon::SetAdjustParameter(int parameter, const PointF& fram
         const CQarnMirroredFrame frame(GetRectF());
         const PointF old = GetFreeHandle(kDropHandle);
         const float band = Band();
-        SetFreeHandle(frame.At(frame.U(old), band - std::min(drop, kMostDrop * band)),
-                      kDropHandle);
+        SetFreeHandle(frame.At(frame.U(old), band - std::min(drop, kMostDrop * band)), kDropHandle);
     }
     return true;
 }
