@@ -25,6 +25,7 @@
 #include "shapes/poly_outline.h"
 #include "shapes/rect.h"
 #include "shapes/shape_ids.h"
+#include "support/image_difference.h"
 #include "support/svg_witness.h"
 
 namespace {
@@ -140,39 +141,6 @@ void BuildPage(CQarnDoc& doc) {
     connector->ResetPath();
 }
 
-// Share of pixels whose largest channel difference exceeds `threshold`, and the mean
-// difference over all channels (0-255).
-struct Difference {
-    double share = 1.0;
-    double mean = 255.0;
-};
-
-Difference Compare(const QImage& a, const QImage& b, int threshold) {
-    Difference d;
-    if (a.size() != b.size()) {
-        return d;
-    }
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    qint64 far = 0;
-    double total = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
-        const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col) {
-            const int dr = std::abs(qRed(p[col]) - qRed(q[col]));
-            const int dg = std::abs(qGreen(p[col]) - qGreen(q[col]));
-            const int db = std::abs(qBlue(p[col]) - qBlue(q[col]));
-            total += dr + dg + db;
-            far += std::max({dr, dg, db}) > threshold ? 1 : 0;
-        }
-    }
-    const double pixels = double(x.width()) * x.height();
-    d.share = far / pixels;
-    d.mean = total / (pixels * 3);
-    return d;
-}
-
 }  // namespace
 
 TEST(SvgFidelityTest, RsvgRendersTheExportAsThePageDraws) {
@@ -207,7 +175,7 @@ TEST(SvgFidelityTest, RsvgRendersTheExportAsThePageDraws) {
     // Tolerance: edges are anti-aliased differently, so a thin band along every outline may
     // differ; at most 3% of the page may differ strongly and the mean difference stays
     // below 3 of 255.
-    const Difference d = Compare(ours, theirs, 96);
+    const ImageDifference d = CompareImages(ours, theirs, ImageDifference::kStrongThreshold);
     EXPECT_LT(d.share, 0.03) << "mean " << d.mean;
     EXPECT_LT(d.mean, 3.0) << "share " << d.share;
     if (d.share >= 0.03 || d.mean >= 3.0) {
@@ -221,6 +189,6 @@ TEST(SvgFidelityTest, RsvgRendersTheExportAsThePageDraws) {
     sparse.GetCurrentCanvas()->SetSize(600, 400);
     sparse.AddTail(Shape(RectF(20, 20, 120, 70), Qarn::kShapeRectangle, 0xFFFF8080u));
     const QImage missing = CPageRenderer::ToImage(sparse, sparse.GetCurrentCanvas(), 100);
-    const Difference wrong = Compare(missing, theirs, 96);
+    const ImageDifference wrong = CompareImages(missing, theirs, ImageDifference::kStrongThreshold);
     EXPECT_TRUE(wrong.share >= 0.03 || wrong.mean >= 3.0);
 }
