@@ -287,3 +287,39 @@ TEST(BannerShapesTest, AWavesRecordIsTheBaseRecordAndWhichWaveFollowsTheId) {
     ExpectRecordEndsWithTheFreeHandles(
         *Create<CQarnShapeCurveRibbon>(Qarn::kShapeCurveRibbon, RectF(0, 0, 10, 10)));
 }
+
+namespace {
+
+// A kind whose second element lies on the first, as the eyes of a face lie on its head.
+class CDiscOnSquare : public CQarnShapeBase {
+public:
+    explicit CDiscOnSquare(const RectF& rect) : CQarnShapeBase(rect, 0) {}
+
+protected:
+    void BuildFigures(Figures& figures) const override {
+        figures.emplace_back().path.AddRectangle(RectF(0, 0, 100, 100));
+        Figure& disc = figures.emplace_back();
+        disc.path.AddEllipse(RectF(30, 30, 40, 40));
+        disc.shade = 80;
+    }
+};
+
+}  // namespace
+
+TEST(BannerShapesTest, AnElementDrawnOnAnotherIsHitThoughTheCombinedOutlineHasAHole) {
+    CDiscOnSquare shape(RectF(0, 0, 100, 100));
+    shape.UpdateRotateCenter();
+    shape.ResetPath();
+    // The combined outline leaves the disc out under the alternate rule.
+    EXPECT_FALSE(shape.GetPath()->IsVisible(PointF(50, 50)));
+    EXPECT_TRUE(shape.HitTest(PointF(50, 50), 0));
+    EXPECT_TRUE(shape.HitTest(PointF(10, 10), 0));
+    EXPECT_FALSE(shape.HitTest(PointF(110, 50), 1));
+    // Turned, the disc is hit where it shows; unfilled, only along the outlines.
+    shape.RotateAt(45, PointF(50, 50), 0);
+    EXPECT_TRUE(shape.HitTest(PointF(60, 60), 0));
+    EXPECT_FALSE(shape.HitTest(PointF(95, 95), 1));
+    shape.SetFill(false);
+    shape.ResetPath();
+    EXPECT_FALSE(shape.HitTest(PointF(55, 55), 1));
+}
