@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 SAMPLE ?= examples/sample.met
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz format tidy clean
+.PHONY: all deps configure build run catalogue test bench fuzz format tidy clean
 
 all: build
 
@@ -22,9 +22,15 @@ configure: deps $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The drawing application on the bundled sample: in a window when there is a display,
-# otherwise headless: the document's summary, and the first page as PNG and PDF in build/.
+# The catalogue page (every registered shape kind, as made and with its handles moved) written
+# afresh and exported to PNG and SVG in build/; then the drawing application on the bundled
+# sample: in a window when there is a display, otherwise headless: the document's summary, and
+# the first page as PNG and PDF in build/.
 run: build
+	@$(BUILD_DIR)/examples/qarn_make_catalogue $(BUILD_DIR)/catalogue.met && \
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/InkvaneU --export-filename=$(BUILD_DIR)/catalogue.png $(BUILD_DIR)/catalogue.met && \
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/InkvaneU --export-filename=$(BUILD_DIR)/catalogue.svg $(BUILD_DIR)/catalogue.met && \
+	echo "Wrote $(BUILD_DIR)/catalogue.png and $(BUILD_DIR)/catalogue.svg"
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 		$(BUILD_DIR)/app/InkvaneU "$(SAMPLE)"; \
 	else \
@@ -35,6 +41,10 @@ run: build
 		$(BUILD_DIR)/app/InkvaneU --export-filename=$(BUILD_DIR)/sample.svg "$(SAMPLE)" && \
 		echo "Wrote $(BUILD_DIR)/sample.png, $(BUILD_DIR)/sample.pdf and $(BUILD_DIR)/sample.svg"; \
 	fi
+
+# Writes examples/catalogue.met again, with every shape kind registered now.
+catalogue: build
+	$(BUILD_DIR)/examples/qarn_make_catalogue examples/catalogue.met
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

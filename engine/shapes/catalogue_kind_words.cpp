@@ -13,7 +13,6 @@ bool RegisterCatalogueWords() {
     };
     static const Word kWords[] = {
         {18211, "BlockArc"},
-        {18301, "Wave2"},
     };
     for (const Word& w : kWords) {
         Qarn::RegisterShapeKindWord(w.shapeId, w.word);

@@ -189,6 +189,29 @@ BOOL CQarnShapeBase::CreateElements(RectF* rect) {
     return TRUE;
 }
 
+bool CQarnShapeBase::HitTestShape(PointF point, float tolerance) {
+    if (CQarnComponent::HitTestShape(point, tolerance)) {
+        return true;
+    }
+    if (GetElementCount() == 0) {
+        ResetPath();
+    }
+    Matrix m;
+    GetTransformMatrix(m);
+    if (m.Invert() != Ok) {
+        return false;
+    }
+    PointF p = point;
+    m.TransformPoints(&p, 1);
+    for (int i = 0; i < GetElementCount(); ++i) {
+        const CQarnElement* element = GetElement(i);
+        if (element->HasFlag(CQarnElement::kFill) && element->GetPath()->IsVisible(p)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Copying and the record.
 
 void CQarnShapeBase::Copy(const CQarnShapeBase* source) {

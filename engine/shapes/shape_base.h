@@ -95,6 +95,10 @@ protected:
     void GetHandles(std::vector<CQarnHandle>& handles) const override;
     // Moves the free handles from the frame `from` to the frame `to`.
     void FollowFrame(const RectF& from, const RectF& to);
+    // As for every component, and also inside any filled element on its own: elements drawn
+    // over one another (the eyes of a face) leave holes in the combined outline, which is
+    // filled with one rule, though each is drawn filled.
+    bool HitTestShape(PointF point, float tolerance) override;
 
 private:
     std::vector<PointF> m_FreeHandles;

@@ -17,4 +17,12 @@ constexpr int kShapeAutoEllipse = 18218;
 constexpr int kShapeAutoRectangle = 18228;
 constexpr int kShapeRightTriangle = 18229;
 
+// Banners.
+constexpr int kShapeRibbon = 18296;
+constexpr int kShapeCurveRibbon = 18297;
+constexpr int kShapeHorizontalScroll = 18298;
+constexpr int kShapeVerticalScroll = 18299;
+constexpr int kShapeWave = 18300;
+constexpr int kShapeDoubleWave = 18301;
+
 }  // namespace Qarn

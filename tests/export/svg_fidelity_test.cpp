@@ -175,7 +175,7 @@ TEST(SvgFidelityTest, RsvgRendersTheExportAsThePageDraws) {
     // Tolerance: edges are anti-aliased differently, so a thin band along every outline may
     // differ; at most 3% of the page may differ strongly and the mean difference stays
     // below 3 of 255.
-    const ImageDifference d = CompareImages(ours, theirs, 96);
+    const ImageDifference d = CompareImages(ours, theirs, ImageDifference::kStrongThreshold);
     EXPECT_LT(d.share, 0.03) << "mean " << d.mean;
     EXPECT_LT(d.mean, 3.0) << "share " << d.share;
     if (d.share >= 0.03 || d.mean >= 3.0) {
@@ -189,6 +189,6 @@ TEST(SvgFidelityTest, RsvgRendersTheExportAsThePageDraws) {
     sparse.GetCurrentCanvas()->SetSize(600, 400);
     sparse.AddTail(Shape(RectF(20, 20, 120, 70), Qarn::kShapeRectangle, 0xFFFF8080u));
     const QImage missing = CPageRenderer::ToImage(sparse, sparse.GetCurrentCanvas(), 100);
-    const ImageDifference wrong = CompareImages(missing, theirs, 96);
+    const ImageDifference wrong = CompareImages(missing, theirs, ImageDifference::kStrongThreshold);
     EXPECT_TRUE(wrong.share >= 0.03 || wrong.mean >= 3.0);
 }
