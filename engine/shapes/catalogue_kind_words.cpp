@@ -12,12 +12,12 @@ bool RegisterCatalogueWords() {
         const char* word;
     };
     static const Word kWords[] = {
-        {18211, "BlockArc"},      {18213, "Cross"},         {18215, "Can"},
-        {18216, "Diamond"},       {18217, "Ring"},          {18218, "Ellipse"},
-        {18221, "Hexagon"},       {18222, "Octagon"},       {18226, "Pentagon"},
-        {18228, "Rectangle"},     {18229, "RightTriangle"}, {18230, "RoundedRect"},
-        {18231, "Trapezoid"},     {18238, "Heart"},         {18239, "Plaque"},
-        {18247, "FreeTrapezoid"}, {18248, "FreeSquare"},    {18301, "Wave2"},
+        {18213, "Cross"},         {18215, "Can"},         {18216, "Diamond"},
+        {18217, "Ring"},          {18218, "Ellipse"},     {18221, "Hexagon"},
+        {18222, "Octagon"},       {18226, "Pentagon"},    {18228, "Rectangle"},
+        {18229, "RightTriangle"}, {18230, "RoundedRect"}, {18231, "Trapezoid"},
+        {18238, "Heart"},         {18239, "Plaque"},      {18247, "FreeTrapezoid"},
+        {18248, "FreeSquare"},    {18301, "Wave2"},
     };
     for (const Word& w : kWords) {
         Qarn::RegisterShapeKindWord(w.shapeId, w.word);
