@@ -22,7 +22,9 @@ CQarnPropertySheet::CQarnPropertySheet(const CQarnComponent& component, QWidget*
     m_pTabs = new QTabWidget();
     m_pTabs->setAccessibleName(tr("Property pages"));
     // On a small screen the pages scroll and OK and Cancel stay in view.
-    layout->addWidget(new CQarnFittingScrollArea(m_pTabs, this), 1);
+    auto* pages = new CQarnFittingScrollArea(m_pTabs, this);
+    pages->setAccessibleName(tr("Property pages"));
+    layout->addWidget(pages, 1);
 
     m_pLine = new CQarnLinePage(m_pTabs);
     AddPage(m_pLine);
