@@ -97,9 +97,12 @@ CMainFrame::CMainFrame(CWinApp* app, QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     m_bClosing = true;
+    m_RefreshTimer.stop();
     m_pWatcher->Unsubscribe();
-    // The windows go before their documents.
+    m_pMdi->disconnect(this);
+    // The windows go before their documents; no command reaches a view from now on.
     m_pBoundView = nullptr;
+    UnbindViewCommands();
     const QList<QMdiSubWindow*> windows = m_pMdi->subWindowList();
     for (QMdiSubWindow* window : windows) {
         delete window;
@@ -108,6 +111,10 @@ CMainFrame::~CMainFrame() {
         doc->OnCloseDocument();
     }
     m_Docs.clear();
+    // The commands' rules read this frame: they go before the widgets that could still ask
+    // for them while the window closes.
+    delete m_pCommands;
+    m_pCommands = nullptr;
     if (AfxGetMainWnd() == this) {
         AfxSetMainWnd(nullptr);
     }

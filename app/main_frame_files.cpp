@@ -42,6 +42,10 @@ CMyQarnDoc* CMainFrame::OpenDocument(const QString& path) {
                 m_pMdi->setActiveSubWindow(
                     qobject_cast<QMdiSubWindow*>(children.first()->parentWidget()));
             }
+            // Asked for again: it is the most recent file.
+            m_Recent.Add(absolute);
+            m_Recent.WriteList(m_pApp);
+            UpdateRecentCommands();
             return open;
         }
     }
