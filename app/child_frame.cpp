@@ -16,7 +16,7 @@ CQarnChildFrame::CQarnChildFrame(CMyQarnDoc* doc, QWidget* parent)
     layout->addWidget(m_pRulers);
     m_pView->SetDocument(doc);
     setFocusProxy(m_pView);
-    setMinimumSize(200, 150);
+    setMinimumSize(160, 100);
 }
 
 CQarnChildFrame::~CQarnChildFrame() {

@@ -4,11 +4,11 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -36,6 +36,8 @@
 namespace {
 
 const QString kBarSection = QStringLiteral("Settings");
+// The width (logical pixels) below which the panes start hidden.
+constexpr int kRoomForPanes = 1000;
 
 }  // namespace
 
@@ -52,6 +54,7 @@ CMainFrame::CMainFrame(CWinApp* app, QWidget* parent)
         size = size.boundedTo(screen->availableGeometry().size());
     }
     resize(size);
+    m_InitialSize = size;
 
     m_pMdi = new QMdiArea(this);
     m_pMdi->setObjectName(QStringLiteral("DrawingArea"));
@@ -89,7 +92,13 @@ CMainFrame::CMainFrame(CWinApp* app, QWidget* parent)
     CreatePanes();
     CreateStatusBar();
     InstallToolHandlers();
-    RestoreBarState();
+    if (!RestoreBarState() && size.width() < kRoomForPanes) {
+        // A small screen (or a large scale) leaves the drawing the room: the panes wait in the
+        // View menu.
+        for (QDockWidget* dock : std::as_const(m_Docks)) {
+            dock->hide();
+        }
+    }
     UpdateMenuBar();
     UpdateRecentCommands();
     m_pCommands->Refresh();
@@ -380,9 +389,9 @@ void CMainFrame::SaveBarState() {
     m_pApp->WriteProfileInt(kBarSection, QStringLiteral("Rulers"), m_bRulersShown);
 }
 
-void CMainFrame::RestoreBarState() {
+bool CMainFrame::RestoreBarState() {
     if (m_pApp == nullptr) {
-        return;
+        return false;
     }
     const QByteArray geometry = QByteArray::fromBase64(
         m_pApp->GetProfileString(kBarSection, QStringLiteral("Geometry")).toLatin1());
@@ -397,6 +406,28 @@ void CMainFrame::RestoreBarState() {
     statusBar()->setVisible(m_pApp->GetProfileInt(kBarSection, QStringLiteral("StatusBar"), 1) !=
                             0);
     m_bRulersShown = m_pApp->GetProfileInt(kBarSection, QStringLiteral("Rulers"), 1) != 0;
+    return !state.isEmpty();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_bShownOnce) {
+        return;
+    }
+    m_bShownOnce = true;
+    // Windows made before the first show may have grown the frame past the screen: it takes
+    // its size again, and the drawings are fitted to their windows once these have theirs.
+    QTimer::singleShot(0, this, [this] {
+        if (!isMaximized() && !isFullScreen() && m_pApp != nullptr &&
+            m_pApp->GetProfileString(kBarSection, QStringLiteral("Geometry")).isEmpty()) {
+            resize(m_InitialSize);
+        }
+        QTimer::singleShot(0, this, [this] {
+            for (CQarnChildFrame* child : GetChildFrames()) {
+                child->GetView()->DoZoomFull();
+            }
+        });
+    });
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -86,13 +86,14 @@ public:
     QLabel* GetZoomField() const { return m_pZoomField; }
     QLabel* GetSizeField() const { return m_pSizeField; }
 
-    // The bars' layout in the settings section "Settings".
+    // The bars' layout in the settings section "Settings"; false when none was kept.
     void SaveBarState();
-    void RestoreBarState();
+    bool RestoreBarState();
 
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -107,6 +108,7 @@ private:
     QMenu* AddSubMenu(QMenu* menu, const QString& title, const QList<unsigned int>& ids);
     QToolBar* AddToolBar(unsigned int id, const QString& title, const QList<unsigned int>& ids,
                          Qt::ToolBarArea area = Qt::TopToolBarArea);
+    Qt::ToolBarArea ToolArea() const;
     void AddPane(unsigned int id, const QString& title, CPane* pane, Qt::DockWidgetArea area);
     void UpdateMenuBar();
     void UpdateRecentCommands();
@@ -159,4 +161,6 @@ private:
     unsigned m_nPendingChanges = 0;
     bool m_bRulersShown = true;
     bool m_bClosing = false;
+    bool m_bShownOnce = false;
+    QSize m_InitialSize;
 };

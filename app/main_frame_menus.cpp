@@ -4,12 +4,14 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -330,6 +332,14 @@ QToolBar* CMainFrame::AddToolBar(unsigned int id, const QString& title,
     return bar;
 }
 
+Qt::ToolBarArea CMainFrame::ToolArea() const {
+    // Down the left side where the screen is tall enough for every tool; else on top, where
+    // the bar folds what does not fit.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const bool tall = screen == nullptr || screen->availableGeometry().height() >= 760;
+    return tall ? Qt::LeftToolBarArea : Qt::TopToolBarArea;
+}
+
 void CMainFrame::CreateToolBars() {
     AddToolBar(BarMain, QStringLiteral("Main"),
                {FileNew,  FileOpen, FileSave,   0,         FilePrint, FilePrintPreview,
@@ -361,7 +371,7 @@ void CMainFrame::CreateToolBars() {
                 ToolRotate,
                 ToolMagnifier,
                 InsertPicture},
-               Qt::LeftToolBarArea);
+               ToolArea());
     AddToolBar(BarRotateFlip, QStringLiteral("Rotate/Flip"),
                {Rotate90Anticlockwise, Rotate90Clockwise, Rotate45Anticlockwise, Rotate45Clockwise,
                 RotateAngle, 0, FlipHorizontal, FlipVertical, 0, BringToFront, BringForward,
@@ -384,6 +394,11 @@ void CMainFrame::AddPane(unsigned int id, const QString& title, CPane* pane,
     addDockWidget(area, dock);
     m_Docks.insert(id, dock);
     m_pCommands->SetHandler(id, [dock](unsigned int) {
+        // A pane behind another one's tab comes to the front rather than going.
+        if (!dock->isHidden() && dock->visibleRegion().isEmpty()) {
+            dock->raise();
+            return;
+        }
         dock->setVisible(dock->isHidden());
         if (!dock->isHidden()) {
             dock->raise();
