@@ -432,7 +432,11 @@ TEST_F(AppTest, BarsAndPanesShowAndHideFromTheViewMenuAndKeepTheirLayout) {
     Trigger(BarLayout);
     EXPECT_TRUE(layout->isHidden());
     EXPECT_FALSE(Action(BarLayout)->isChecked());
+    // A pane behind another one's tab comes to the front first, then goes.
     QDockWidget* distance = frame->GetPaneDock(PaneDistance);
+    Trigger(PaneDistance);
+    EXPECT_FALSE(distance->isHidden());
+    EXPECT_FALSE(distance->visibleRegion().isEmpty());
     Trigger(PaneDistance);
     EXPECT_TRUE(distance->isHidden());
     Trigger(BarRuler);
