@@ -221,7 +221,7 @@ TEST_F(AppTest, CommandsThatNothingDoesYetAreDisabledAndToolsFollowTheRegistry) 
     Start(SampleCopy());
     Trigger(EditSelectAll);
     for (unsigned int id : {AlignLeft, SameSize, Preference, FileOption, HelpTopics, Customize,
-                            EditCopySpecial, RotateAngle, PaneSymbols}) {
+                            EditCopySpecial, PaneSymbols}) {
         EXPECT_FALSE(IsEnabled(id)) << id;
     }
     // Only tools that are registered are offered; the current one is checked.
