@@ -27,6 +27,7 @@ bool CInkvaneApp::InitInstance() {
     Qarn::CreateDefaultProperty();
     // The tools take input from the first view on.
     Qarn::RegisterSelectionTools();
+    Qarn::RegisterDrawingTools();
 
     mainFrame_ = std::make_unique<CMainFrame>();
     AfxSetMainWnd(mainFrame_.get());
