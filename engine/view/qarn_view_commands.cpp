@@ -400,12 +400,14 @@ void RunShowGrid(CQarnView& view, unsigned int) {
 
 void RunZoomTool(CQarnView& view, unsigned int id) {
     const auto mode = id == QarnCmd::ZoomIn ? CZoomView::MODE_ZOOMIN : CZoomView::MODE_ZOOMOUT;
-    const bool off = view.GetZoomMode() == mode;
-    view.SetZoomMode(off ? CZoomView::MODE_ZOOMOFF : mode);
-    // With the zoom tool registered, clicks go to it (it keeps the zoom within its limits).
-    if (Qarn::FindTool(id) != nullptr) {
-        CQarnTool::SetToolID(off ? CQarnTool::kSelectTool : id);
+    if (Qarn::FindTool(id) == nullptr) {
+        // Without the zoom tool the view zooms by clicks itself.
+        view.SetZoomMode(view.GetZoomMode() == mode ? CZoomView::MODE_ZOOMOFF : mode);
+        return;
     }
+    // The zoom tool takes the clicks (within its limits); the command again leaves it.
+    view.SetZoomMode(CZoomView::MODE_ZOOMOFF);
+    CQarnTool::SetToolID(CQarnTool::GetToolID() == id ? CQarnTool::kSelectTool : id);
 }
 
 // Tools.
@@ -514,7 +516,8 @@ const std::vector<ViewCommand>& Commands() {
         {ZoomIn, ZoomOut, RunZoomTool,
          [](const CQarnView& v, unsigned int id) {
              const auto mode = id == ZoomIn ? CZoomView::MODE_ZOOMIN : CZoomView::MODE_ZOOMOUT;
-             return CQarnCommandState{true, v.GetZoomMode() == mode};
+             return CQarnCommandState{true,
+                                      v.GetZoomMode() == mode || CQarnTool::GetToolID() == id};
          }},
         {ObjectsBorder, ObjectsBorder, [](CQarnView& v, unsigned int) { v.OnViewShowObjects(); },
          [](const CQarnView&, unsigned int) {
