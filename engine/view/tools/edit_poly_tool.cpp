@@ -141,7 +141,6 @@ void CEditPolyTool::OnLButtonDown(CQarnView* view, UINT flags, const CPoint& poi
     }
     if (m_pAction != nullptr) {
         m_pPoly = poly;
-        m_pView = view;
         drag.actionStarted = true;
         drag.dragHandle = m_nPoint;
     }
@@ -224,7 +223,6 @@ bool CEditPolyTool::OnEscape(CQarnView* view) {
 void CEditPolyTool::Reset() {
     m_pPoly = nullptr;
     m_pAction = nullptr;
-    m_pView = nullptr;
     m_nPoint = 0;
     CQarnDragState& drag = Drag();
     drag.actionStarted = false;

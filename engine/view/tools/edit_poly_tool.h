@@ -46,7 +46,6 @@ private:
 
     CQarnPoly* m_pPoly = nullptr;
     CQarnAction* m_pAction = nullptr;
-    CQarnView* m_pView = nullptr;
     int m_nPoint = 0;
     CPoint m_ptDown;
 };
