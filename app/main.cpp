@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Inkvane"));
     QApplication::setOrganizationName(QStringLiteral("Ostrovan"));
     CInkvaneApp app;
-    if (!app.InitInstance()) {
+    if (!app.InitInstance(line.file)) {
         return 1;
     }
     app.GetMainFrame()->show();

@@ -6,6 +6,7 @@
 
 #include "controls/arrow_page.h"
 #include "controls/fill_page.h"
+#include "controls/fitting_scroll_area.h"
 #include "controls/form_rows.h"
 #include "controls/label_page.h"
 #include "controls/line_page.h"
@@ -18,9 +19,12 @@
 CQarnPropertySheet::CQarnPropertySheet(const CQarnComponent& component, QWidget* parent)
     : CQarnDialog(tr("Line & Fill"), parent), m_Appearance(component) {
     auto* layout = new QVBoxLayout(this);
-    m_pTabs = new QTabWidget(this);
+    m_pTabs = new QTabWidget();
     m_pTabs->setAccessibleName(tr("Property pages"));
-    layout->addWidget(m_pTabs, 1);
+    // On a small screen the pages scroll and OK and Cancel stay in view.
+    auto* pages = new CQarnFittingScrollArea(m_pTabs, this);
+    pages->setAccessibleName(tr("Property pages"));
+    layout->addWidget(pages, 1);
 
     m_pLine = new CQarnLinePage(m_pTabs);
     AddPage(m_pLine);

@@ -414,6 +414,9 @@ public:
     // The area the component covers as shown: its interior when filled or closed, and its
     // stroke with the pen allowance.
     virtual void GetRegion(Region& region);
+    // The two parts of the region: the outline when it is filled (empty otherwise), and the
+    // stroke widened by the pen's allowance.
+    void GetRegionParts(GraphicsPath& filled, GraphicsPath& stroke);
     // The last point outside the component on the way from a (inside) to b.
     virtual POINT GetIntersectPoint(POINT from, POINT to);
 

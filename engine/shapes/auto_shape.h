@@ -67,6 +67,8 @@ public:
     void CreatePath(GraphicsPath& path, RectF* rect, PathMode mode) override;
     // The area every element covers as shown: its inside when filled or closed, and its stroke.
     void GetRegion(Region& region) override;
+    // Against the region of the elements when a template draws the shape.
+    int Intersects(const CRect& rect, CView* view) override;
     // The frame's bounds joined with those of the elements, which may reach outside it.
     CRect GetBoundRect(bool tight) override;
     // Each filled element painted with its shadow brush, placed by the instance's shadow.

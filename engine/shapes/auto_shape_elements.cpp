@@ -201,6 +201,20 @@ void CQarnAutoShape::CreatePath(GraphicsPath& path, RectF* rect, PathMode mode) 
     path.AddPath(&outline, FALSE);
 }
 
+int CQarnAutoShape::Intersects(const CRect& rect, CView* view) {
+    EnsureElements();
+    if (!DrawsTemplate()) {
+        return CQarnComponent::Intersects(rect, view);
+    }
+    Region region;
+    GetRegion(region);
+    CRect r = rect;
+    r.NormalizeRect();
+    return region.IsVisible(RectF(float(r.left), float(r.top), float(r.Width()), float(r.Height())))
+               ? 1
+               : 0;
+}
+
 void CQarnAutoShape::GetRegion(Region& region) {
     EnsureElements();
     if (!DrawsTemplate()) {

@@ -155,7 +155,26 @@ void CQarnShapeBase::Shift(float dx, float dy) {
 }
 
 int CQarnShapeBase::MoveFreeHandleTo(int handle, PointF point, MoveFlags flags) {
-    return MoveAdjustHandleTo(handle, point, flags);
+    // The views hear of the change once the other handles are back in their ranges.
+    const MoveFlags quiet = flags.Without(MoveFlags::Invalidate | MoveFlags::Outline);
+    if (MoveAdjustHandleTo(handle, point, quiet) == 0) {
+        return 0;
+    }
+    KeepFreeHandlesInRange();
+    HonourMoveFlags(flags);
+    return 1;
+}
+
+void CQarnShapeBase::KeepFreeHandlesInRange() {
+    // One handle's range may depend on another (an arrow's head on its shaft): a moved handle
+    // can leave a later one outside the range it now has.
+    for (size_t k = 0; k < m_FreeHandles.size(); ++k) {
+        const PointF kept = GetFreeHandleConstraint(int(k)).Apply(m_FreeHandles[k]);
+        if (!(kept == m_FreeHandles[k])) {
+            SetAdjustParameter(int(k), kept);
+        }
+    }
+    ResetPath();
 }
 
 // The outline.

@@ -93,6 +93,8 @@ protected:
     // The frame's handles (a label handle as a translucent magenta diamond), then the free
     // handles.
     void GetHandles(std::vector<CQarnHandle>& handles) const override;
+    // Puts every free handle back within its constraint as it now is.
+    void KeepFreeHandlesInRange();
     // Moves the free handles from the frame `from` to the frame `to`.
     void FollowFrame(const RectF& from, const RectF& to);
     // As for every component, and also inside any filled element on its own: elements drawn

@@ -68,10 +68,13 @@ void CQarnBaseView::RepaintTrackers(const CQarnComponent* component) {
 
 void CQarnBaseView::Deselect(CQarnComponent* component) {
     if (component == nullptr) {
-        const ComponentList selected = m_Selection.GetList();
-        for (CQarnComponent* c : selected) {
-            Deselect(c);
+        // Everything at once: one repaint of the trackers' area (or of the frame round them).
+        QRect area;
+        for (CQarnComponent* c : m_Selection.GetList()) {
+            area |= TrackerArea(c->GetBoundCache());
         }
+        m_Selection.Clear();
+        viewport()->update(area);
         return;
     }
     if (m_Selection.Contains(component)) {

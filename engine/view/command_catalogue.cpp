@@ -52,6 +52,10 @@ QList<CQarnCommandInfo> MakeTable() {
       << Command(FileOption, "&Option...", "Change the preferences", "preferences")
       << Command(AppExit, "E&xit", "Quit the program, asking to save the drawings", "",
                  {QKeySequence::Quit});
+    for (unsigned int i = 0; i < 4; ++i) {
+        const QByteArray text = "&" + QByteArray::number(i + 1) + " Recent File";
+        t << Command(FileRecent1 + i, text.constData(), "Open this drawing again", "");
+    }
     // Edit.
     t << Command(EditUndo, "&Undo", "Undo the last edit", "edit-undo", {QKeySequence::Undo})
       << Command(EditRedo, "&Redo", "Redo the edit undone last", "edit-redo",
@@ -103,7 +107,8 @@ QList<CQarnCommandInfo> MakeTable() {
       << Tool(PaneLayer, "L&ayers", "Show/Hide Layer Window", "")
       << Tool(PaneSvgPreview, "SVG Pre&view", "Show/Hide SVG Preview", "")
       << Tool(PaneNavigation, "&Navigation", "Show/hide Navigation Window", "")
-      << Tool(PaneDistance, "&Distance", "Show Hide Distance Window", "");
+      << Tool(PaneDistance, "&Distance", "Show Hide Distance Window", "")
+      << Command(Customize, "&Customize...", "Curstomizing Toolbar Setting", "");
     // Tools.
     t << Tool(ToolSelect, "&Select", "Select, move and size objects", "tool-select",
               {Key("V"), Key("Esc")})

@@ -4,10 +4,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <algorithm>
 #include <functional>
 
+#include "connectors/anchor_point.h"
+#include "controls/anchor_dialog.h"
 #include "controls/canvas_color_dialog.h"
 #include "controls/multi_edit_dialog.h"
+#include "controls/poly_data_dialog.h"
+#include "controls/poly_style_dialog.h"
+#include "controls/rotate_dialog.h"
 #include "controls/shadow_dialog.h"
 #include "controls/size_dialog.h"
 #include "core/canvas.h"
@@ -17,11 +23,14 @@
 #include "core/default_properties.h"
 #include "core/doc.h"
 #include "core/layer.h"
+#include "core/property_ids.h"
 #include "properties/property.h"
 #include "properties/property_kinds.h"
 #include "shapes/group.h"
+#include "shapes/poly.h"
 #include "undo/action_ids.h"
 #include "undo/add_canvas_action.h"
+#include "undo/anchor_direction_action.h"
 #include "undo/arrow_action.h"
 #include "undo/canvas_color_action.h"
 #include "undo/delete_action.h"
@@ -35,8 +44,12 @@
 #include "undo/move_steps_action.h"
 #include "undo/native_clip.h"
 #include "undo/paste_action.h"
+#include "undo/poly_data_action.h"
+#include "undo/poly_style_action.h"
+#include "undo/prop_action.h"
 #include "undo/property_action.h"
 #include "undo/rotate_action.h"
+#include "undo/simplify_action.h"
 #include "undo/size_dlg_action.h"
 #include "undo/undo_manager.h"
 #include "undo/ungroup_action.h"
@@ -339,6 +352,85 @@ void RunShadowEffect(CQarnView& view, unsigned int) {
     }
 }
 
+// The one selected component when it is of the class asked for.
+template <class T>
+T* OnlySelected(const CQarnView& view) {
+    const ComponentList& selection = view.GetSelection();
+    return selection.size() == 1 ? dynamic_cast<T*>(selection.first()) : nullptr;
+}
+
+void RunPolyStyle(CQarnView& view, unsigned int) {
+    CQarnPoly* poly = OnlySelected<CQarnPoly>(view);
+    if (poly == nullptr) {
+        return;
+    }
+    CQarnPolyStyleDialog dialog(*poly, &view);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const CQarnPolyStyleDialog::Values values = dialog.GetValues();
+    RecordDone<CPolyStyleAction>(
+        view, &view, QarnActionId::Style, poly,
+        CPolyStyleAction::Style{values.polyStyle, values.closed, values.tension});
+}
+
+void RunAnchorOption(CQarnView& view, unsigned int) {
+    CQarnAnchorPoint* anchor = OnlySelected<CQarnAnchorPoint>(view);
+    if (anchor == nullptr) {
+        return;
+    }
+    CQarnAnchorDialog dialog(*anchor, &view);
+    if (dialog.exec() == QDialog::Accepted) {
+        RecordDone<CAnchorDirectionAction>(view, &view, QarnActionId::Edit, anchor,
+                                           dialog.GetDirection());
+    }
+}
+
+void RunPolyData(CQarnView& view, unsigned int) {
+    CQarnPoly* poly = OnlySelected<CQarnPoly>(view);
+    if (poly == nullptr) {
+        return;
+    }
+    CQarnPolyDataDialog dialog(*poly, &view);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::vector<PointF> points = dialog.GetPoints();
+    const PointF* current = poly->GetPointArray();
+    if (int(points.size()) == poly->GetPointCount() &&
+        std::equal(points.begin(), points.end(), current,
+                   [](const PointF& a, const PointF& b) { return a.X == b.X && a.Y == b.Y; })) {
+        return;
+    }
+    RecordDone<CPolyDataAction>(view, &view, QarnActionId::PolyData, poly, points);
+}
+
+void RunSimplifyPoly(CQarnView& view, unsigned int) {
+    RecordDone<CSimplifyAction>(view, &view, QarnActionId::Simplify, OnlySelected<CQarnPoly>(view));
+}
+
+// Closes the selected polys' figures when the first is open, opens them when it is closed.
+void RunCloseOpenFigure(CQarnView& view, unsigned int) {
+    const CQarnPoly* first = OnlySelected<CQarnPoly>(view);
+    if (first == nullptr) {
+        return;
+    }
+    RecordDone<CPropAction>(view, &view, UINT(QarnPropId::Closed), CVariant(!first->IsClosed()),
+                            view.GetSelection());
+}
+
+void RunRotateAngle(CQarnView& view, unsigned int) {
+    CQarnRotateDialog dialog(0.0f, &view);
+    if (dialog.exec() != QDialog::Accepted || dialog.GetAngle() == 0.0f) {
+        return;
+    }
+    if (auto* rotate =
+            Record<CRotateAction>(view, &view, QarnActionId::Rotate, view.GetSelection())) {
+        rotate->RotateBy(dialog.GetAngle());
+        rotate->Finish();
+    }
+}
+
 void RunCanvasColor(CQarnView& view, unsigned int) {
     CQarnDoc* doc = view.GetDoc();
     CQarnCanvas* page = view.GetShownCanvas();
@@ -441,6 +533,9 @@ const std::vector<ViewCommand>& Commands() {
     const auto withSelection = [](const CQarnView& v, unsigned int) {
         return Enabled(HasSelection(v) && CanEdit(v));
     };
+    const auto withOnePoly = [](const CQarnView& v, unsigned int) {
+        return Enabled(OnlySelected<CQarnPoly>(v) != nullptr && CanEdit(v));
+    };
     static const std::vector<ViewCommand> commands = {
         {EditUndo, EditUndo, RunUndo,
          [](const CQarnView& v, unsigned int) {
@@ -491,6 +586,31 @@ const std::vector<ViewCommand>& Commands() {
          }},
         {SizeAndPosition, SizeAndPosition, RunSizeAndPosition, withSelection},
         {ShadowEffect, ShadowEffect, RunShadowEffect, withSelection},
+        {PolyStyle, PolyStyle, RunPolyStyle, withOnePoly},
+        {PolyData, PolyData, RunPolyData, withOnePoly},
+        {CloseOpenFigure, CloseOpenFigure, RunCloseOpenFigure,
+         [](const CQarnView& v, unsigned int) {
+             const CQarnPoly* poly = OnlySelected<CQarnPoly>(v);
+             return CQarnCommandState{poly != nullptr && CanEdit(v),
+                                      poly != nullptr && poly->IsClosed()};
+         }},
+        {SimplifyPoly, SimplifyPoly, RunSimplifyPoly,
+         [](const CQarnView& v, unsigned int) {
+             const UINT tool = CQarnTool::GetToolID();
+             return Enabled(OnlySelected<CQarnPoly>(v) != nullptr &&
+                            (tool == CQarnTool::kSelectTool || tool == EditPoint) &&
+                            CanEdit(v, QarnActionId::Simplify));
+         }},
+        {AnchorOption, AnchorOption, RunAnchorOption,
+         [](const CQarnView& v, unsigned int) {
+             return Enabled(OnlySelected<CQarnAnchorPoint>(v) != nullptr &&
+                            CanEdit(v, QarnActionId::Edit));
+         }},
+        {RotateAngle, RotateAngle, RunRotateAngle,
+         [](const CQarnView& v, unsigned int) {
+             return Enabled(v.GetNumberEditable(QarnActionId::Rotate) > 0 &&
+                            CanEdit(v, QarnActionId::Rotate));
+         }},
         {CanvasColor, CanvasColor, RunCanvasColor,
          [](const CQarnView& v, unsigned int) { return Enabled(CanEdit(v)); }},
         {AddPage, AddPage, RunAddPage,
