@@ -41,6 +41,7 @@ bool CInkvaneApp::InitInstance(const QString& file) {
     startupSteps_ << QStringLiteral("default properties");
     // The tools take input from the first view on.
     Qarn::RegisterSelectionTools();
+    Qarn::RegisterDrawingTools();
     startupSteps_ << QStringLiteral("tools");
 
     mainFrame_ = std::make_unique<CMainFrame>(this);

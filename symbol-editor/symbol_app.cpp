@@ -26,6 +26,7 @@ bool CSymbolApp::InitInstance() {
     Qarn::CreateDefaultProperty();
     // The tools take input from the first view on.
     Qarn::RegisterSelectionTools();
+    Qarn::RegisterDrawingTools();
     mainFrame_ = std::make_unique<CASMainFrame>();
     AfxSetMainWnd(mainFrame_.get());
     return true;

@@ -164,6 +164,9 @@ protected:
     // What a tool shows over the drawing while it works (a rubber band, a lasso, a connection
     // target), painted in client pixels after the trackers.
     virtual void PaintToolOverlay(QPainter& painter) { (void)painter; }
+    // How a selected component's trackers are drawn (a CQarnComponent::TrackerState): the
+    // primary one active, the others selected; a view may show point editing instead.
+    virtual int TrackerStateOf(const CQarnComponent* component, bool primary) const;
 
     // Repaints a document rectangle: its tiles and, grown by the trackers, the client area.
     void InvalidateDocRect(const CRect& docRect);

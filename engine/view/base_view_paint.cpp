@@ -331,9 +331,8 @@ void CQarnBaseView::PaintOverlay(QPainter& painter, const QRect& clientRect) {
             if (!TrackerArea(c->GetBoundCache()).intersects(clientRect)) {
                 continue;
             }
-            c->DrawTracker(
-                &dc, c == primary ? CQarnComponent::TrackerActive : CQarnComponent::TrackerSelected,
-                unitsPerPixel);
+            c->DrawTracker(&dc, CQarnComponent::TrackerState(TrackerStateOf(c, c == primary)),
+                           unitsPerPixel);
         }
     }
     for (const Feedback& f : m_Feedback) {
@@ -390,6 +389,11 @@ qint64 CQarnBaseView::TakeLongestSlice() {
     const qint64 longest = m_nLongestSlice;
     m_nLongestSlice = 0;
     return longest;
+}
+
+int CQarnBaseView::TrackerStateOf(const CQarnComponent* component, bool primary) const {
+    (void)component;
+    return primary ? CQarnComponent::TrackerActive : CQarnComponent::TrackerSelected;
 }
 
 QImage CQarnBaseView::GrabClient() {

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/canvas.h"
+#include "core/component.h"
 #include "core/doc.h"
 #include "core/notification_messages.h"
 #include "platform/message_event.h"
@@ -23,6 +24,9 @@
 #include "undo/undo_manager.h"
 #include "view/command_ids.h"
 #include "view/tool.h"
+#include "view/tools/in_place_text_editor.h"
+#include "view/tools/pan_tool.h"
+#include "view/tools/zoom_tool.h"
 
 namespace {
 
@@ -104,6 +108,14 @@ void CQarnView::SetToolCursor(Qt::CursorShape shape) {
     if (viewport()->cursor().shape() != shape) {
         viewport()->setCursor(shape);
     }
+}
+
+void CQarnView::SetToolCursor(const QCursor& cursor) {
+    viewport()->setCursor(cursor);
+}
+
+void CQarnView::RepaintToolOverlay() {
+    viewport()->update();
 }
 
 void CQarnView::RepaintClient(const QRect& area) {
@@ -219,7 +231,36 @@ void CQarnView::OnDoubleClickComponent(CQarnComponent* component) {
         Select(component, false);
         OnSelectionChanged(nullptr);
     }
+    if (component->GetTextProperty() != nullptr && component->CanEdit()) {
+        EditTextInPlace(component);
+        return;
+    }
     OnCommand(QarnCmd::LineAndFill);
+}
+
+void CQarnView::EditTextInPlace(CQarnComponent* component) {
+    if (m_pTextEditor != nullptr) {
+        m_pTextEditor->Commit();
+    }
+    if (component == nullptr || GetDoc() == nullptr || !GetDoc()->Contains(component)) {
+        return;
+    }
+    auto* editor = new CInPlaceTextEditor(this, component);
+    m_pTextEditor = editor;
+    connect(editor, &CInPlaceTextEditor::Ended, this, [this, editor] {
+        if (m_pTextEditor == editor) {
+            m_pTextEditor = nullptr;
+        }
+        editor->deleteLater();
+        setFocus(Qt::OtherFocusReason);
+        Q_EMIT CommandsChanged();
+    });
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+CInPlaceTextEditor* CQarnView::GetTextEditor() const {
+    return m_pTextEditor != nullptr && !m_pTextEditor->IsEnded() ? m_pTextEditor.data() : nullptr;
 }
 
 // Input.
@@ -244,9 +285,28 @@ CPoint ClientPoint(const QMouseEvent* event) {
 
 }  // namespace
 
+bool CQarnView::IsZoomToolCurrent() {
+    const UINT tool = CQarnTool::GetToolID();
+    return (tool == CZoomTool::kZoomInID || tool == CZoomTool::kZoomOutID) &&
+           CurrentTool() != nullptr;
+}
+
+bool CQarnView::StartsPan(const QMouseEvent* event) const {
+    return event->button() == Qt::MiddleButton ||
+           (event->button() == Qt::LeftButton && m_bSpaceHeld);
+}
+
 void CQarnView::mousePressEvent(QMouseEvent* event) {
-    if (GetZoomMode() != MODE_ZOOMOFF || event->button() == Qt::MiddleButton) {
-        // Click-to-zoom is the zoom view's; the middle button pans.
+    if (StartsPan(event) && !m_bPanning) {
+        // The middle button, or Space with the left one, carries the page along.
+        m_bPanning = true;
+        m_ptPan = ClientPoint(event);
+        SetToolCursor(Qt::ClosedHandCursor);
+        event->accept();
+        return;
+    }
+    if (GetZoomMode() != MODE_ZOOMOFF && !IsZoomToolCurrent()) {
+        // Click-to-zoom is the zoom view's.
         CQarnBaseView::mousePressEvent(event);
         return;
     }
@@ -269,8 +329,16 @@ void CQarnView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CQarnView::mouseMoveEvent(QMouseEvent* event) {
+    if (m_bPanning) {
+        const CPoint at = ClientPoint(event);
+        CPanTool::PanBy(this, m_ptPan, at);
+        m_ptPan = at;
+        event->accept();
+        return;
+    }
     CQarnBaseView::mouseMoveEvent(event);
-    if (GetZoomMode() != MODE_ZOOMOFF || GetDoc() == nullptr || !m_bActive) {
+    if ((GetZoomMode() != MODE_ZOOMOFF && !IsZoomToolCurrent()) || GetDoc() == nullptr ||
+        !m_bActive) {
         return;
     }
     if (CQarnTool* tool = CurrentTool()) {
@@ -283,7 +351,16 @@ void CQarnView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CQarnView::mouseReleaseEvent(QMouseEvent* event) {
-    if (GetZoomMode() != MODE_ZOOMOFF) {
+    if (m_bPanning) {
+        if (event->button() == Qt::MiddleButton || event->button() == Qt::LeftButton) {
+            m_bPanning = false;
+            SetToolCursor(m_bSpaceHeld ? Qt::OpenHandCursor : Qt::ArrowCursor);
+            NotifyZoom();
+        }
+        event->accept();
+        return;
+    }
+    if (GetZoomMode() != MODE_ZOOMOFF && !IsZoomToolCurrent()) {
         CQarnBaseView::mouseReleaseEvent(event);
         return;
     }
@@ -305,8 +382,8 @@ void CQarnView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CQarnView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (GetZoomMode() != MODE_ZOOMOFF || event->button() != Qt::LeftButton || GetDoc() == nullptr ||
-        !m_bActive) {
+    if ((GetZoomMode() != MODE_ZOOMOFF && !IsZoomToolCurrent()) ||
+        event->button() != Qt::LeftButton || GetDoc() == nullptr || !m_bActive || m_bPanning) {
         CQarnBaseView::mouseDoubleClickEvent(event);
         return;
     }
@@ -318,6 +395,17 @@ void CQarnView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CQarnView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    if (key == Qt::Key_Space) {
+        // Held, Space turns a left drag into a pan.
+        if (!event->isAutoRepeat() && !m_bSpaceHeld) {
+            m_bSpaceHeld = true;
+            if (!m_bPanning) {
+                SetToolCursor(Qt::OpenHandCursor);
+            }
+        }
+        event->accept();
+        return;
+    }
     if (key == Qt::Key_Escape) {
         CQarnTool* tool = CurrentTool();
         if (tool != nullptr && tool->OnEscape(this)) {
@@ -350,6 +438,18 @@ void CQarnView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     CQarnBaseView::keyPressEvent(event);
+}
+
+void CQarnView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        m_bSpaceHeld = false;
+        if (!m_bPanning) {
+            SetToolCursor(Qt::ArrowCursor);
+        }
+        event->accept();
+        return;
+    }
+    CQarnBaseView::keyReleaseEvent(event);
 }
 
 void CQarnView::contextMenuEvent(QContextMenuEvent* event) {
@@ -483,6 +583,10 @@ void CQarnView::OnComponentRemoved(CQarnComponent* component) {
     if (component == m_pConnectionTarget) {
         m_pConnectionTarget = nullptr;
     }
+    if (m_pTextEditor != nullptr && m_pTextEditor->GetComponent() == component) {
+        // The text being edited leaves with its component.
+        m_pTextEditor->Cancel();
+    }
     CQarnDragState& drag = CQarnTool::Drag();
     if (drag.hovered == component) {
         drag.hovered = nullptr;
@@ -493,6 +597,11 @@ void CQarnView::OnComponentRemoved(CQarnComponent* component) {
 
 void CQarnView::OnPageChanged(CQarnCanvas* page, Qarn::PageChange change) {
     m_pConnectionTarget = nullptr;
+    if (m_pTextEditor != nullptr &&
+        (change == Qarn::PageChange::Current || change == Qarn::PageChange::Removed ||
+         change == Qarn::PageChange::Reloaded)) {
+        m_pTextEditor->Cancel();
+    }
     CQarnBaseView::OnPageChanged(page, change);
     Q_EMIT CommandsChanged();
 }
@@ -502,13 +611,39 @@ void CQarnView::OnSelectionChanged(CQarnComponent* component) {
     Q_EMIT CommandsChanged();
 }
 
+void CQarnView::OnMappingChanged() {
+    CQarnBaseView::OnMappingChanged();
+    if (m_pTextEditor != nullptr) {
+        m_pTextEditor->Place();
+    }
+}
+
+void CQarnView::OnScrollBy(int dx, int dy) {
+    CQarnBaseView::OnScrollBy(dx, dy);
+    if (m_pTextEditor != nullptr) {
+        m_pTextEditor->Place();
+    }
+}
+
 void CQarnView::NotifyZoom() {
     QarnMessageRelay(QARN_WM_CURRENTVIEW_UPDATED, WPARAM(static_cast<CQarnEditView*>(this)), 0);
 }
 
 // What tools show over the drawing.
 
+int CQarnView::TrackerStateOf(const CQarnComponent* component, bool primary) const {
+    const UINT tool = CQarnTool::GetToolID();
+    if (primary && (tool == QarnCmd::EditPoint || tool == QarnCmd::DeletePoint) &&
+        CurrentTool() != nullptr) {
+        return CQarnComponent::TrackerEditing;
+    }
+    return CQarnBaseView::TrackerStateOf(component, primary);
+}
+
 void CQarnView::PaintToolOverlay(QPainter& painter) {
+    if (CQarnTool* tool = CurrentTool()) {
+        tool->PaintOverlay(this, painter);
+    }
     if (!m_rcBand.isEmpty()) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing, m_nBandKind == BandEllipse);

@@ -18,6 +18,7 @@ class CQarnComponent;
 class CQarnDoc;
 class CQarnLayer;
 class CQarnTool;
+class CInPlaceTextEditor;
 class QMenu;
 
 class CQarnView : public CQarnBaseView {
@@ -51,6 +52,9 @@ public:
     float HitTolerance() const;
     PointF SnapDocPoint(const PointF& point) const;
     void SetToolCursor(Qt::CursorShape shape);
+    void SetToolCursor(const QCursor& cursor);
+    // Repaints what the current tool shows over the drawing.
+    void RepaintToolOverlay();
     // The rubber band of a selection tool in client pixels (empty: none).
     void SetRubberBand(const QRect& band, BandKind kind);
     // The lasso of the polygon selection tool in client pixels; `closed` once finished.
@@ -65,8 +69,15 @@ public:
     void CancelPendingAction();
     // Arrow keys: moves the selection by a step (consecutive steps are one undo step).
     void MoveSelection(float dx, float dy);
-    // A double click on a component (the selection tool's): edit its properties.
+    // A double click on a component (the selection tool's): its text is edited in place when
+    // it has one, else its properties.
     void OnDoubleClickComponent(CQarnComponent* component);
+    // Opens the in-place editor on the component's text (ending any edit in progress).
+    void EditTextInPlace(CQarnComponent* component);
+    // The in-place text editor while one is open, else null.
+    CInPlaceTextEditor* GetTextEditor() const;
+    // Whether the view is panning (middle button, or Space with the left button).
+    bool IsPanning() const { return m_bPanning; }
 
     // Commands (ids of view/command_ids.h): runs one, false when the view does not handle it
     // or it is not enabled now.
@@ -98,14 +109,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
     void PaintToolOverlay(QPainter& painter) override;
+    // The selected poly shows its points while the point-editing tool is current.
+    int TrackerStateOf(const CQarnComponent* component, bool primary) const override;
     void OnComponentRemoved(CQarnComponent* component) override;
     void OnPageChanged(CQarnCanvas* page, Qarn::PageChange change) override;
     void NotifyZoom() override;
+    void OnMappingChanged() override;
+    void OnScrollBy(int dx, int dy) override;
 
 private:
     static UINT KeyFlags(Qt::KeyboardModifiers modifiers);
@@ -116,6 +132,10 @@ private:
     bool RecordLayerCommand(UINT message, CQarnLayer* layer, int direction);
     void ShowContextMenu(const QPoint& globalPos, const QPoint& clientPos);
     void RepaintClient(const QRect& area);
+    // Whether the press starts a pan rather than reaching the tool.
+    bool StartsPan(const QMouseEvent* event) const;
+    // Whether mouse input goes to the current tool while click-to-zoom is on.
+    static bool IsZoomToolCurrent();
 
     CQarnDoc* m_pActionTarget = nullptr;
     bool m_bActive = true;
@@ -127,5 +147,9 @@ private:
     bool m_bLassoClosed = false;
     CQarnComponent* m_pConnectionTarget = nullptr;
     QPointer<CQarnCommandSet> m_pCommands;
+    QPointer<CInPlaceTextEditor> m_pTextEditor;
+    bool m_bSpaceHeld = false;
+    bool m_bPanning = false;
+    CPoint m_ptPan;
     CQarnCommandSet* m_pOwnCommands = nullptr;
 };

@@ -56,6 +56,7 @@
 #include "view/command_ids.h"
 #include "view/qarn_view.h"
 #include "view/tool.h"
+#include "view/tools/shape_tool.h"
 
 namespace {
 
@@ -491,7 +492,14 @@ void RunShowGrid(CQarnView& view, unsigned int) {
 
 void RunZoomTool(CQarnView& view, unsigned int id) {
     const auto mode = id == QarnCmd::ZoomIn ? CZoomView::MODE_ZOOMIN : CZoomView::MODE_ZOOMOUT;
-    view.SetZoomMode(view.GetZoomMode() == mode ? CZoomView::MODE_ZOOMOFF : mode);
+    if (Qarn::FindTool(id) == nullptr) {
+        // Without the zoom tool the view zooms by clicks itself.
+        view.SetZoomMode(view.GetZoomMode() == mode ? CZoomView::MODE_ZOOMOFF : mode);
+        return;
+    }
+    // The zoom tool takes the clicks (within its limits); the command again leaves it.
+    view.SetZoomMode(CZoomView::MODE_ZOOMOFF);
+    CQarnTool::SetToolID(CQarnTool::GetToolID() == id ? CQarnTool::kSelectTool : id);
 }
 
 // Tools.
@@ -502,10 +510,21 @@ void ChooseTool(CQarnView& view, unsigned int id) {
     }
     view.SetZoomMode(CZoomView::MODE_ZOOMOFF);
     CQarnTool::SetToolID(id);
+    // The trackers show what the tool edits (points while editing points).
+    view.RepaintToolOverlay();
 }
 
-CQarnCommandState ToolState(const CQarnView&, unsigned int id) {
-    return CQarnCommandState{Qarn::FindTool(id) != nullptr, CQarnTool::GetToolID() == id};
+// A tool command is enabled while a tool serves it and the view shows a document; it is
+// checked while it is the current one (the shape tool's own id also by the kind it draws).
+CQarnCommandState ToolState(const CQarnView& view, unsigned int id) {
+    const bool enabled =
+        Qarn::FindTool(id) != nullptr && (view.GetDoc() != nullptr || id == QarnCmd::ToolSelect);
+    const unsigned int current = CQarnTool::GetToolID();
+    bool checked = current == id;
+    if (current == CShapeTool::kShapeToolID && id != current) {
+        checked = CShapeTool::GetShapeID() == id;
+    }
+    return CQarnCommandState{enabled, checked};
 }
 
 const std::vector<ViewCommand>& Commands() {
@@ -617,7 +636,8 @@ const std::vector<ViewCommand>& Commands() {
         {ZoomIn, ZoomOut, RunZoomTool,
          [](const CQarnView& v, unsigned int id) {
              const auto mode = id == ZoomIn ? CZoomView::MODE_ZOOMIN : CZoomView::MODE_ZOOMOUT;
-             return CQarnCommandState{true, v.GetZoomMode() == mode};
+             return CQarnCommandState{true,
+                                      v.GetZoomMode() == mode || CQarnTool::GetToolID() == id};
          }},
         {ObjectsBorder, ObjectsBorder, [](CQarnView& v, unsigned int) { v.OnViewShowObjects(); },
          [](const CQarnView&, unsigned int) {

@@ -34,7 +34,11 @@ void CQarnTool::SetToolID(UINT id) {
         return;
     }
     const UINT old = c_drawShape;
+    CQarnTool* leaving = Qarn::FindTool(old);
     c_drawShape = id;
+    if (leaving != nullptr && leaving->IsBusy()) {
+        leaving->OnDeactivate();
+    }
     SendMessage(AfxGetMainWnd(), QRN_SELECT_TOOL, WPARAM(id), LPARAM(old));
 }
 
@@ -85,6 +89,8 @@ void CQarnTool::OnCancel() {
     SetToolID(kSelectTool);
 }
 
+void CQarnTool::OnDeactivate() {}
+
 bool CQarnTool::OnEscape(CQarnView* view) {
     (void)view;
     return false;
@@ -92,6 +98,16 @@ bool CQarnTool::OnEscape(CQarnView* view) {
 
 bool CQarnTool::IsBusy() const {
     return false;
+}
+
+bool CQarnTool::Serves(UINT id) const {
+    (void)id;
+    return false;
+}
+
+void CQarnTool::PaintOverlay(CQarnView* view, QPainter& painter) {
+    (void)view;
+    (void)painter;
 }
 
 namespace Qarn {
@@ -105,6 +121,11 @@ void AddTool(CQarnTool* tool) {
 CQarnTool* FindTool(UINT id) {
     for (const auto& tool : Registry()) {
         if (tool->GetID() == id) {
+            return tool.get();
+        }
+    }
+    for (const auto& tool : Registry()) {
+        if (tool->Serves(id)) {
             return tool.get();
         }
     }

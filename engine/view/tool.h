@@ -14,6 +14,7 @@
 
 class CQarnComponent;
 class CQarnView;
+class QPainter;
 
 // The key flags a tool is given with each mouse event.
 constexpr UINT MK_LBUTTON = 0x1;
@@ -73,11 +74,20 @@ public:
     virtual void OnRButtonUp(CQarnView* view, UINT flags, const CPoint& point);
     // The tool is left (another one is chosen, or the drawing ends).
     virtual void OnCancel();
+    // Another tool became current while this one had work in progress (a poly drawn point by
+    // point): the work ends as it stands.
+    virtual void OnDeactivate();
     // Escape while the tool works: what the drag in progress did is taken back. False when
     // there was nothing to cancel (the view then returns to the selection tool).
     virtual bool OnEscape(CQarnView* view);
     // Whether a drag of this tool is in progress in the view.
     virtual bool IsBusy() const;
+    // Whether the tool works for a command identifier other than its own (the shape tool
+    // draws every shape command, the auto-shape tool every symbol command).
+    virtual bool Serves(UINT id) const;
+    // What the tool shows over the drawing while it works (a rotate centre and angle, a
+    // quadrilateral, a size), in client pixels.
+    virtual void PaintOverlay(CQarnView* view, QPainter& painter);
 
     // The current tool of the program: changing it tells the main window (QRN_SELECT_TOOL
     // with the new and the old identifier); choosing the current one again tells nothing.
@@ -97,11 +107,15 @@ namespace Qarn {
 
 // The tool registry owns the tools; the program fills it at start-up.
 void AddTool(CQarnTool* tool);
-// The first tool registered under the identifier, or null.
+// The first tool registered under the identifier, else the first that serves it, or null.
 CQarnTool* FindTool(UINT id);
 // Deletes every tool (at exit).
 void ClearTool();
 // The selection tools, in the program's order of registration.
 void RegisterSelectionTools();
+// The tools that draw every kind of component (shapes, symbols, lines and polys, points,
+// connectors, text), edit points, rotate, pick a perspective, zoom, pan and magnify. A tool
+// already registered under an identifier is left as it is.
+void RegisterDrawingTools();
 
 }  // namespace Qarn

@@ -27,6 +27,7 @@ protected:
     static void SetUpTestSuite() {
         QarnDllInitialize();
         Qarn::RegisterSelectionTools();
+        Qarn::RegisterDrawingTools();
     }
 
     void SetUp() override {
@@ -97,6 +98,26 @@ protected:
     void Key(Qt::Key key, Qt::KeyboardModifiers keys = Qt::NoModifier) {
         QTest::keyClick(view.get(), key, keys);
     }
+    // A double click as a hand makes it: press, release, then the second press arrives as a
+    // double click, and its release.
+    void DoubleClick(QPoint p, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        Click(p, keys);
+        QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(p),
+                          Surface()->mapToGlobal(QPointF(p)), Qt::LeftButton, Qt::LeftButton, keys);
+        QApplication::sendEvent(Surface(), &twice);
+        Release(p, keys);
+    }
+    void RightClick(QPoint p) {
+        QTest::mousePress(Surface(), Qt::RightButton, Qt::NoModifier, p);
+        QTest::mouseRelease(Surface(), Qt::RightButton, Qt::NoModifier, p);
+    }
+    // Makes the tool current as the window's command would.
+    void Use(UINT tool) { CQarnTool::SetToolID(tool); }
+    // The components of the first layer, in order.
+    ComponentList Components() const { return Layer0()->GetList(); }
+    long RedoDepth() const { return gUndoManager->GetStackSize(doc.get(), 1); }
+    bool Undo() { return view->OnCommand(57643); }
+    bool Redo() { return view->OnCommand(57644); }
     QByteArray Bytes() { return StoredRecord(*doc); }
     long UndoDepth() const { return gUndoManager->GetStackSize(doc.get(), 0); }
 
