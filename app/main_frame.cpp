@@ -1,5 +1,7 @@
 #include "main_frame.h"
 
+#include "platform/message_param.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -368,7 +370,7 @@ bool CMainFrame::OnRegisteredMessage(unsigned int message, quintptr wParam, qint
     if (message == QARN_WM_SVGEXPORT_UPDATED) {
         auto* preview = qobject_cast<CSvgPreviewPane*>(GetPane(QarnCmd::PaneSvgPreview));
         if (preview != nullptr && wParam != 0) {
-            preview->ShowFile(*reinterpret_cast<const QString*>(wParam));
+            preview->ShowFile(*Qarn::ParamPointer<const QString>(wParam));
         }
         return true;
     }

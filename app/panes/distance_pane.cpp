@@ -101,7 +101,7 @@ void CDistancePane::ShowValues() {
         return QStringLiteral("%1, %2").arg(Qarn::DocUnitsToText(p.x(), unit),
                                             Qarn::DocUnitsToText(p.y(), unit));
     };
-    m_pFirst->setText(m_Points.size() > 0 ? point(m_Points[0]) : QStringLiteral("-"));
+    m_pFirst->setText(!m_Points.isEmpty() ? point(m_Points[0]) : QStringLiteral("-"));
     m_pSecond->setText(m_Points.size() > 1 ? point(m_Points[1]) : QStringLiteral("-"));
     if (m_Points.size() < 2) {
         m_pOffset->setText(QStringLiteral("-"));

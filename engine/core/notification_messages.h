@@ -2,7 +2,11 @@
 // The registered messages by which the library tells the programs about changes. Each
 // identifier is given out once, when the library is loaded, from its registered string.
 
+#include <cstdint>
+
 #include "platform/win_types.h"
+
+class CQarnComponent;
 
 extern const UINT QARN_WM_PAGEINFO_UPDATED;
 extern const UINT QARN_WM_LAYERINFO_UPDATED;
@@ -20,6 +24,13 @@ extern const UINT QRN_PAGECHANGE;
 extern const UINT QRN_PAGEADDED;
 extern const UINT QRN_PAGEREMOVED;
 extern const UINT QRN_UPDATE_FOCUS;
+// What QRN_UPDATE_FOCUS points to: the connector whose end is aimed and the document point.
+// The connector is held as a pointer, never squeezed into a 32-bit field.
+struct CQarnFocusRecord {
+    CQarnComponent* connector = nullptr;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
 extern const UINT QRN_RULERPOINT;
 extern const UINT QRN_MOUSEMOVE;
 extern const UINT QRN_ACTIVATEVIEW;

@@ -1,5 +1,7 @@
 #include "view/qarn_view.h"
 
+#include "platform/message_param.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -378,7 +380,7 @@ void CQarnView::mouseReleaseEvent(QMouseEvent* event) {
     } else if (event->button() == Qt::RightButton) {
         tool->OnRButtonUp(this, flags, ClientPoint(event));
     }
-    Q_EMIT CommandsChanged();
+    Q_EMIT CommandsChanged();  // NOLINT(readability-misleading-indentation): Q_EMIT is empty
 }
 
 void CQarnView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -422,7 +424,7 @@ void CQarnView::keyPressEvent(QKeyEvent* event) {
             OnSelectionChanged(nullptr);
             event->accept();
         }
-        Q_EMIT CommandsChanged();
+        Q_EMIT CommandsChanged();  // NOLINT(readability-misleading-indentation): Q_EMIT is empty
         return;
     }
     const bool arrow =
@@ -527,17 +529,18 @@ bool CQarnView::OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam, 
     // current layer when none), sent while the dialog holds the layer.
     if (message == QARN_WM_ADD_LAYER || message == QARN_WM_DEL_LAYER ||
         message == QARN_WM_MOVE_LAYER) {
-        *result =
-            RecordLayerCommand(message, reinterpret_cast<CQarnLayer*>(wParam), int(lParam)) ? 1 : 0;
+        *result = RecordLayerCommand(message, Qarn::ParamPointer<CQarnLayer>(wParam), int(lParam))
+                      ? 1
+                      : 0;
         return true;
     }
     if (message == QRN_UPDATE_FOCUS) {
         // The record holds a connector and a document point; the target there is highlighted.
-        const auto* record = reinterpret_cast<const std::int32_t*>(wParam);
+        const auto* record = Qarn::ParamPointer<const CQarnFocusRecord>(wParam);
         CQarnDoc* doc = GetQarnDocument();
         if (record != nullptr && doc != nullptr) {
-            auto* connector = reinterpret_cast<CQarnComponent*>(std::intptr_t(record[0]));
-            SetConnectionTarget(doc->GetFocusedObj(CPoint(record[1], record[2]), connector));
+            SetConnectionTarget(
+                doc->GetFocusedObj(CPoint(record->x, record->y), record->connector));
         }
         *result = 1;
         return true;

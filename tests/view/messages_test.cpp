@@ -76,11 +76,11 @@ TEST_F(ToolViewTest, TheViewRecordsTheLayerDialogsCommands) {
 
 TEST_F(ToolViewTest, TheFocusMessageHighlightsTheConnectionTarget) {
     CQarnRect* box = AddBox(RectF(100, 100, 60, 40));
-    const std::int32_t record[3] = {0, 120, 120};
-    EXPECT_EQ(SendMessage(view.get(), QRN_UPDATE_FOCUS, reinterpret_cast<WPARAM>(record), 0), 1);
+    const CQarnFocusRecord record{nullptr, 120, 120};
+    EXPECT_EQ(SendMessage(view.get(), QRN_UPDATE_FOCUS, reinterpret_cast<WPARAM>(&record), 0), 1);
     EXPECT_EQ(doc->GetConnectionTarget(), box);
-    const std::int32_t away[3] = {0, 400, 400};
-    SendMessage(view.get(), QRN_UPDATE_FOCUS, reinterpret_cast<WPARAM>(away), 0);
+    const CQarnFocusRecord away{nullptr, 400, 400};
+    SendMessage(view.get(), QRN_UPDATE_FOCUS, reinterpret_cast<WPARAM>(&away), 0);
     EXPECT_EQ(doc->GetConnectionTarget(), nullptr);
 }
 
