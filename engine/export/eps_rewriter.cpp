@@ -5,7 +5,6 @@
 namespace {
 
 const QByteArray kEpsHeader = QByteArrayLiteral("%!PS-Adobe-3.0 EPSF-3.0\n");
-const QByteArray kPageBoundingBox = QByteArrayLiteral("%%PageBoundingBox:");
 
 // The lines of the text, each with its own line end, so that what is kept stays byte for byte.
 QList<QByteArray> SplitLines(const QByteArray& text) {
@@ -26,6 +25,20 @@ bool IsComment(const QByteArray& line, const char* keyword) {
     return line.startsWith(keyword);
 }
 
+// Four whole numbers; "(atend)" and anything else is no box.
+bool ReadBox(const QByteArray& text, CEpsRewriter::PointBox* box) {
+    const QList<QByteArray> words = text.simplified().split(' ');
+    if (words.size() < 4) {
+        return false;
+    }
+    bool ok[4] = {};
+    box->llx = words[0].toInt(&ok[0]);
+    box->lly = words[1].toInt(&ok[1]);
+    box->urx = words[2].toInt(&ok[2]);
+    box->ury = words[3].toInt(&ok[3]);
+    return ok[0] && ok[1] && ok[2] && ok[3];
+}
+
 }  // namespace
 
 CEpsRewriter::PointBox CEpsRewriter::ComputeBoundingBox(const CRect& box, const PointBox& page) {
@@ -42,20 +55,13 @@ bool CEpsRewriter::IsPublishable(const CRect& box) {
 }
 
 bool CEpsRewriter::FindPageBoundingBox(const QByteArray& postScript, PointBox* page) {
-    for (const QByteArray& line : SplitLines(postScript)) {
-        if (!IsComment(line, kPageBoundingBox.constData())) {
-            continue;
+    const QList<QByteArray> lines = SplitLines(postScript);
+    for (const char* keyword : {"%%PageBoundingBox:", "%%BoundingBox:"}) {
+        for (const QByteArray& line : lines) {
+            if (IsComment(line, keyword) && ReadBox(line.mid(qsizetype(qstrlen(keyword))), page)) {
+                return true;
+            }
         }
-        const QList<QByteArray> words = line.mid(kPageBoundingBox.size()).simplified().split(' ');
-        if (words.size() < 4) {
-            return false;
-        }
-        bool ok[4] = {};
-        page->llx = words[0].toInt(&ok[0]);
-        page->lly = words[1].toInt(&ok[1]);
-        page->urx = words[2].toInt(&ok[2]);
-        page->ury = words[3].toInt(&ok[3]);
-        return ok[0] && ok[1] && ok[2] && ok[3];
     }
     return false;
 }
@@ -84,7 +90,7 @@ bool CEpsRewriter::Rewrite(const QByteArray& postScript, const CRect* box, QByte
     if (box != nullptr) {
         PointBox page;
         if (!FindPageBoundingBox(postScript, &page)) {
-            *error = QStringLiteral("the printer's output gives no page bounding box");
+            *error = QStringLiteral("the printer's output gives no bounding box of its page");
             return false;
         }
         const PointBox b = ComputeBoundingBox(*box, page);

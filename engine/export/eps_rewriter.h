@@ -30,10 +30,11 @@ public:
 
     // Rewrites `postScript` as EPS into *eps. With a null `box` the driver's bounding box
     // stays. False with *error when the text is not PostScript, or when a box is given but
-    // the page has no "%%PageBoundingBox" to place it on.
+    // the page has no bounding box to place it on.
     static bool Rewrite(const QByteArray& postScript, const CRect* box, QByteArray* eps,
                         QString* error);
 
-    // Reads "%%PageBoundingBox: llx lly urx ury" (the first page's); false when absent.
+    // The page's box: "%%PageBoundingBox: llx lly urx ury" (the first page's), else, in the
+    // EPS a converter writes of one page, its "%%BoundingBox"; false when neither is there.
     static bool FindPageBoundingBox(const QByteArray& postScript, PointBox* page);
 };

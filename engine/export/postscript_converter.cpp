@@ -46,8 +46,8 @@ QString CPostScriptConverter::MissingMessage() {
         "and neither is installed.");
 }
 
-QStringList CPostScriptConverter::ArgumentsFor(const QString& pdf,
-                                               const QString& postScript) const {
+QStringList CPostScriptConverter::ArgumentsFor(const QString& pdf, const QString& postScript,
+                                               bool encapsulated) const {
     if (m_bGhostscript) {
         // Pages keep their size and their orientation.
         return {QStringLiteral("-q"),
@@ -60,12 +60,15 @@ QStringList CPostScriptConverter::ArgumentsFor(const QString& pdf,
                 QStringLiteral("--"),
                 pdf};
     }
+    if (encapsulated) {
+        return {QStringLiteral("-eps"), QStringLiteral("-q"), pdf, postScript};
+    }
     // Each page keeps its own size instead of being placed on a standard paper.
     return {QStringLiteral("-origpagesizes"), QStringLiteral("-q"), pdf, postScript};
 }
 
-bool CPostScriptConverter::Convert(const QString& pdf, const QString& postScript,
-                                   QString* error) const {
+bool CPostScriptConverter::Convert(const QString& pdf, const QString& postScript, QString* error,
+                                   bool encapsulated) const {
     if (!IsAvailable()) {
         *error = MissingMessage();
         return false;
@@ -74,7 +77,7 @@ bool CPostScriptConverter::Convert(const QString& pdf, const QString& postScript
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.start(m_strProgram, ArgumentsFor(pdf, postScript));
+    process.start(m_strProgram, ArgumentsFor(pdf, postScript, encapsulated));
     if (!process.waitForStarted()) {
         *error = QStringLiteral("%1 could not be started: %2").arg(name, process.errorString());
         return false;

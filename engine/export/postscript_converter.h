@@ -26,13 +26,17 @@ public:
     // Writes the PostScript of `pdf` to `postScript`. False with *error (one line, naming the
     // program and its reason) when no program is installed, it failed or ran out of time, or
     // wrote nothing.
-    bool Convert(const QString& pdf, const QString& postScript, QString* error) const;
+    // With `encapsulated`, pdftops writes its EPS form (the page as the bounding box, no
+    // page size forced on the printer); ghostscript's PostScript serves both.
+    bool Convert(const QString& pdf, const QString& postScript, QString* error,
+                 bool encapsulated = false) const;
 
     // What the export says when neither program is installed.
     static QString MissingMessage();
 
 private:
-    QStringList ArgumentsFor(const QString& pdf, const QString& postScript) const;
+    QStringList ArgumentsFor(const QString& pdf, const QString& postScript,
+                             bool encapsulated) const;
 
     QString m_strProgram;
     bool m_bGhostscript = false;

@@ -151,7 +151,7 @@ bool CPrinterExport::Export(const QString& path, int kind, QString* error) {
     if (kind != Pdf) {
         outputPath = work.filePath(QStringLiteral("printed.ps"));
         QString reason;
-        if (!converter.Convert(pdfPath, outputPath, &reason)) {
+        if (!converter.Convert(pdfPath, outputPath, &reason, kind == Eps)) {
             *error = QStringLiteral("The PostScript could not be made: %1.").arg(reason);
             return false;
         }

@@ -96,7 +96,7 @@ TEST(EpsRewriterTest, RefusesWhatIsNotPostScriptAndABoxWithoutAPage) {
     const CRect box(0, 0, 10, 10);
     error.clear();
     EXPECT_FALSE(CEpsRewriter::Rewrite("%!PS\n%%EndComments\n%%EOF\n", &box, &eps, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("page bounding box")));
+    EXPECT_TRUE(error.contains(QStringLiteral("bounding box")));
 
     // A damaged page box is no page box.
     Box page;
@@ -104,4 +104,11 @@ TEST(EpsRewriterTest, RefusesWhatIsNotPostScriptAndABoxWithoutAPage) {
     EXPECT_FALSE(CEpsRewriter::FindPageBoundingBox("%%PageBoundingBox: 1 2 3\n", &page));
     ASSERT_TRUE(CEpsRewriter::FindPageBoundingBox("%%PageBoundingBox:  1 2  3 4\r\n", &page));
     EXPECT_EQ(page, (Box{1, 2, 3, 4}));
+    // The page's box wins over the document's; an EPS of one page has only the latter.
+    ASSERT_TRUE(CEpsRewriter::FindPageBoundingBox(
+        "%%BoundingBox: (atend)\n%%BoundingBox: 5 6 7 8\n%%PageBoundingBox: 1 2 3 4\n", &page));
+    EXPECT_EQ(page, (Box{1, 2, 3, 4}));
+    ASSERT_TRUE(CEpsRewriter::FindPageBoundingBox(
+        "%%BoundingBox: (atend)\n%%BoundingBox: 5 6 7 8\n", &page));
+    EXPECT_EQ(page, (Box{5, 6, 7, 8}));
 }
