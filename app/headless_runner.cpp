@@ -6,6 +6,7 @@
 #include "core/doc.h"
 #include "document_summary.h"
 #include "export/page_renderer.h"
+#include "view/printer_export.h"
 
 int CHeadlessRunner::Run(const CommandLine& line, QString* output, QString* error) {
     CQarnDoc doc;
@@ -47,6 +48,20 @@ int CHeadlessRunner::Run(const CommandLine& line, QString* output, QString* erro
     if (suffix == QLatin1String("pdf")) {
         if (!CPageRenderer::WritePdf(doc, page, line.exportFile, &reason)) {
             *error = QStringLiteral("cannot export %1: %2").arg(line.exportFile, reason);
+            return 1;
+        }
+        return 0;
+    }
+    if (suffix == QLatin1String("ps") || suffix == QLatin1String("eps")) {
+        // Through the printing path, the page asked for.
+        CPrinterExport exporter(doc);
+        exporter.SetPages(line.page, line.page);
+        if (!exporter.Export(
+                line.exportFile,
+                suffix == QLatin1String("ps") ? CPrinterExport::PostScript : CPrinterExport::Eps,
+                &reason)) {
+            *error =
+                QStringLiteral("cannot export %1: %2").arg(line.exportFile, reason.simplified());
             return 1;
         }
         return 0;

@@ -20,6 +20,7 @@
 #include "user_prompt.h"
 #include "view/command_ids.h"
 #include "view/command_set.h"
+#include "view/printer_export.h"
 
 CMyQarnDoc* CMainFrame::NewDocument() {
     auto doc = std::make_unique<CMyQarnDoc>();
@@ -217,7 +218,7 @@ void CMainFrame::ExportActivePage() {
     }
     const QString filter = QStringLiteral(
         "SVG (*.svg);;Compressed SVG (*.svgz);;PNG Image (*.png);;JPEG Image (*.jpg);;"
-        "BMP Image (*.bmp);;PDF (*.pdf)");
+        "BMP Image (*.bmp);;PDF (*.pdf);;PostScript (*.ps);;Encapsulated PostScript (*.eps)");
     const QString suggested =
         QFileInfo(doc->GetDisplayName()).completeBaseName() + QStringLiteral(".svg");
     const QString path = Prompt().AskSaveFileName(this, suggested, filter);
@@ -227,17 +228,27 @@ void CMainFrame::ExportActivePage() {
     const QString suffix = QFileInfo(path).suffix().toLower();
     QString error;
     bool written = false;
+    // PDF, PostScript and EPS take the printing path; their messages stand on their own.
+    const int printerKind = suffix == QLatin1String("pdf")   ? CPrinterExport::Pdf
+                            : suffix == QLatin1String("ps")  ? CPrinterExport::PostScript
+                            : suffix == QLatin1String("eps") ? CPrinterExport::Eps
+                                                             : -1;
+    if (printerKind >= 0) {
+        if (!Qarn::ExportToFileByPrinter(*doc, path, ActiveView(), printerKind, &error)) {
+            Prompt().ShowError(this, error);
+        }
+        return;
+    }
     if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz")) {
         written = doc->ExportToSVG(path, nullptr, suffix == QLatin1String("svgz") ? 1 : 0, &error);
-    } else if (suffix == QLatin1String("pdf")) {
-        written = m_pPrint->ExportPdf(*doc, path, &error);
     } else if (suffix == QLatin1String("png") || suffix == QLatin1String("jpg") ||
                suffix == QLatin1String("jpeg") || suffix == QLatin1String("bmp")) {
         written = CPageRenderer::WriteImage(
             CPageRenderer::ToImage(*doc, doc->GetCurrentCanvas(), 96), path, &error);
     } else {
         error =
-            QStringLiteral("%1: choose an .svg, .svgz, .png, .jpg, .bmp or .pdf name").arg(path);
+            QStringLiteral("%1: choose an .svg, .svgz, .png, .jpg, .bmp, .pdf, .ps or .eps name")
+                .arg(path);
     }
     if (!written) {
         Prompt().ShowError(this, QStringLiteral("The page could not be exported.\n%1").arg(error));

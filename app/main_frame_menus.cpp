@@ -29,6 +29,7 @@
 #include "view/command_catalogue.h"
 #include "view/command_ids.h"
 #include "view/command_set.h"
+#include "view/page_setup_command.h"
 #include "view/tool.h"
 
 namespace {
@@ -102,6 +103,8 @@ void CMainFrame::CreateFrameCommands() {
     c.SetHandler(FilePrintPreview, [this](unsigned int) { m_pPrint->PrintPreview(ActiveView()); });
     c.SetUpdateRule(FilePrintPreview, withDocument);
     c.SetHandler(FilePrintSetup, [this](unsigned int) { m_pPrint->PageSetup(); });
+    c.SetHandler(FilePageSetup, [this](unsigned int) { Qarn::OnPageSetup(ActiveView(), this); });
+    c.SetUpdateRule(FilePageSetup, withDocument);
     c.SetHandler(AppExit, [this](unsigned int) { close(); });
     for (unsigned int i = 0; i < unsigned(CRecentFileList::kSize); ++i) {
         c.SetHandler(FileRecent1 + i, [this](unsigned int id) { OpenRecent(id); });
@@ -209,7 +212,7 @@ void CMainFrame::CreateMenus() {
     // With a document open.
     QMenu* file = AddMenu(m_DocMenus, QStringLiteral("&File"),
                           {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, 0, FileExport, 0,
-                           FilePrint, FilePrintPreview, FilePrintSetup, 0});
+                           FilePrint, FilePrintPreview, FilePrintSetup, FilePageSetup, 0});
     m_pCommands->AddTo(file, recent);
     m_pCommands->AddTo(file, {0, AppExit});
     AddMenu(m_DocMenus, QStringLiteral("&Edit"),

@@ -13,6 +13,7 @@
 #include "platform/win_app.h"
 #include "view/enum_printers.h"
 #include "view/print_job.h"
+#include "view/printer_export.h"
 #include "view/qarn_view.h"
 
 namespace {
@@ -73,15 +74,7 @@ bool CPrintController::PrintDocument(const CQarnDoc& doc, QPrinter& printer, int
 }
 
 bool CPrintController::ExportPdf(const CQarnDoc& doc, const QString& path, QString* error) const {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setCreator(QApplication::applicationName());
-    printer.setDocName(doc.GetTitle());
-    CQarnPrintJob job(doc);
-    job.SetMode(CQarnPrintJob::ActualSize);
-    job.SetPaperFollowsCanvas(true);
-    return job.Print(printer, 0, 0, error);
+    return Qarn::ExportToFileByPrinter(doc, path, nullptr, CPrinterExport::Pdf, error);
 }
 
 void CPrintController::Print(CQarnView* view) {

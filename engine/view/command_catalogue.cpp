@@ -42,13 +42,14 @@ QList<CQarnCommandInfo> MakeTable() {
       << Command(FileSave, "&Save", "Save the drawing", "document-save", {QKeySequence::Save})
       << Command(FileSaveAs, "Save &As...", "Save the drawing under a new name", "",
                  {QKeySequence::SaveAs})
-      << Command(FileExport, "&Export...", "Export the page as an image or SVG", "document-export",
-                 {Key("Ctrl+E")})
+      << Command(FileExport, "&Export...", "Export the page as an image, SVG, PDF or PostScript",
+                 "document-export", {Key("Ctrl+E")})
       << Command(FilePrint, "&Print...", "Print the drawing", "document-print",
                  {QKeySequence::Print})
       << Command(FilePrintPreview, "Print Pre&view", "Show the pages as they will print",
                  "document-print-preview")
       << Command(FilePrintSetup, "P&rint Setup...", "Choose the printer and the paper", "")
+      << Command(FilePageSetup, "Page Set&up...", "Set the size of the page and the margins", "")
       << Command(FileOption, "&Option...", "Change the preferences", "preferences")
       << Command(AppExit, "E&xit", "Quit the program, asking to save the drawings", "",
                  {QKeySequence::Quit});

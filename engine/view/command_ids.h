@@ -14,6 +14,7 @@ constexpr unsigned int FilePrintSetup = 57606;
 constexpr unsigned int FilePrint = 57607;
 constexpr unsigned int FilePrintPreview = 57609;
 constexpr unsigned int FileExport = 18085;
+constexpr unsigned int FilePageSetup = 18087;
 constexpr unsigned int FileOption = 18086;
 constexpr unsigned int AppExit = 57665;
 // The recent files (four).
