@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -91,6 +92,13 @@ bool GraphicsPath::AllFiguresClosed() const {
         }
     }
     return true;
+}
+
+bool GraphicsPath::SameAs(const GraphicsPath& other) const {
+    return fillMode_ == other.fillMode_ && points_.size() == other.points_.size() &&
+           types_ == other.types_ &&
+           (points_.empty() || std::memcmp(points_.data(), other.points_.data(),
+                                           points_.size() * sizeof(PointF)) == 0);
 }
 
 void GraphicsPath::AppendFirstPoint(const PointF& p) {
