@@ -8,6 +8,7 @@
 
 #include "core/canvas.h"
 #include "core/doc.h"
+#include "export/parallel_page_painter.h"
 #include "platform/graphics.h"
 #include "platform/qt_warning_mute.h"
 #include "platform/safe_save_file.h"
@@ -19,7 +20,7 @@ constexpr double kUnitsPerInch = 100.0;
 
 }  // namespace
 
-QImage CPageRenderer::ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi) {
+QImage CPageRenderer::ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi, int threads) {
     if (canvas == nullptr || dpi < 1) {
         return QImage();
     }
@@ -30,17 +31,13 @@ QImage CPageRenderer::ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi)
         return QImage();
     }
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return image;
+    }
     image.fill(Qt::white);
     image.setDotsPerMeterX(int(dpi / 0.0254));
     image.setDotsPerMeterY(int(dpi / 0.0254));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    {
-        Graphics graphics(&painter);
-        doc.Draw(&graphics, CRect(0, 0, canvas->GetWidth(), canvas->GetHeight()), canvas, 0);
-    }
-    painter.end();
+    CParallelPagePainter(doc, canvas, scale, threads).Paint(&image);
     return image;
 }
 

@@ -15,6 +15,7 @@
 
 #include "platform/area_cost_bound.h"
 #include "platform/area_painter.h"
+#include "platform/bounded_gradient.h"
 #include "platform/brush.h"
 #include "platform/dc.h"
 #include "platform/graphics_path.h"
@@ -149,7 +150,11 @@ Status Graphics::Fill(const Brush* brush, const QPainterPath& path, const AreaCo
     if (!Active()) {
         return Result(WrongState);
     }
-    const QBrush qbrush = brush->PaintsItself() ? QBrush() : DeviceBrush(brush);
+    QBrush qbrush = brush->PaintsItself() ? QBrush() : DeviceBrush(brush);
+    if (!OnRaster()) {
+        // A vector device writes a repeating gradient once per repetition across its page.
+        qbrush = Qarn::BoundedGradient(qbrush, path.controlPointRect());
+    }
     const auto paint = [&](QPainter* painter, const QPainterPath& area) {
         if (brush->PaintsItself()) {
             brush->PaintArea(painter, area);
@@ -157,7 +162,9 @@ Status Graphics::Fill(const Brush* brush, const QPainterPath& path, const AreaCo
             painter->fillPath(area, qbrush);
         }
     };
-    if (!OnRaster() || (bound != nullptr && WithinQtBudget(*bound, nullptr))) {
+    // An area whose bound is plainly within the budget needs no measuring (which costs more
+    // than filling an ordinary shape).
+    if (!OnRaster() || WithinQtBudget(bound != nullptr ? *bound : AreaCostBound(path), nullptr)) {
         paint(painter_, path);
         return Result(Ok);
     }
@@ -179,6 +186,15 @@ bool Graphics::WithinQtBudget(const AreaCostBound& area, const AreaCostBound* cl
     const QTransform toDevice = painter_->deviceTransform();
     const double cost = area.QtCostAtMost(toDevice) + (clip ? clip->QtCostAtMost(toDevice) : 0.0);
     return cost <= std::min(AreaPainter::kQtBudget, AreaPainter::Budget());
+}
+
+float Graphics::PixelsPerUnit() const {
+    if (!Active()) {
+        return 0.0f;
+    }
+    const QTransform t = painter_->deviceTransform();
+    return float(std::sqrt(
+        std::max(t.m11() * t.m11() + t.m12() * t.m12(), t.m21() * t.m21() + t.m22() * t.m22())));
 }
 
 bool Graphics::IsThinForQt(const QPen& pen) const {
@@ -203,10 +219,16 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
     const Brush* paint = pen->GetBrush();
     const bool inset =
         pen->GetAlignment() == PenAlignmentInset && closedFigures && pen->GetWidth() > 0.0f;
-    // Whether the outline given is plainly cheap for Qt (with the figures as clip, inset).
-    const auto cheap = [&] {
-        return outline != nullptr && (!inset || line != nullptr) &&
-               WithinQtBudget(outline->CostBound(), inset ? &line->CostBound() : nullptr);
+    // Whether the stroke's outline is plainly cheap for Qt (with the figures as clip, inset),
+    // from the bounds prepared with them or made now.
+    const auto cheap = [&](const QPainterPath& area) {
+        const AreaCostBound areaBound =
+            outline != nullptr ? outline->CostBound() : AreaCostBound(area);
+        if (!inset) {
+            return WithinQtBudget(areaBound, nullptr);
+        }
+        const AreaCostBound clipBound = line != nullptr ? line->CostBound() : AreaCostBound(path);
+        return WithinQtBudget(areaBound, &clipBound);
     };
     QPen qpen = pen->ToQPen();
     if (paint != nullptr && !paint->PaintsItself() && paint->IsDeviceAligned()) {
@@ -224,21 +246,28 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
         const auto cover = [&](QPainter* painter, const QPainterPath& covered) {
             paint->PaintArea(painter, covered);
         };
-        AreaPainter bounded(painter_, area, inset ? &path : nullptr);
-        if (cheap() || bounded.QtCanDraw()) {
-            painter_->save();
-            if (inset) {
-                painter_->setClipPath(path, Qt::IntersectClip);
+        if (!cheap(area)) {
+            AreaPainter bounded(painter_, area, inset ? &path : nullptr);
+            if (!bounded.QtCanDraw()) {
+                bounded.PaintBySpans(cover);
+                return Result(Ok);
             }
-            paint->PaintArea(painter_, area);
-            painter_->restore();
-        } else {
-            bounded.PaintBySpans(cover);
         }
+        painter_->save();
+        if (inset) {
+            painter_->setClipPath(path, Qt::IntersectClip);
+        }
+        paint->PaintArea(painter_, area);
+        painter_->restore();
         return Result(Ok);
     }
     if (inset) {
         qpen.setWidthF(qpen.widthF() * 2.0);
+    }
+    if (!OnRaster()) {
+        const double reach = qpen.widthF() * std::max(1.0, qpen.miterLimit()) + 1.0;
+        qpen.setBrush(Qarn::BoundedGradient(
+            qpen.brush(), path.controlPointRect().adjusted(-reach, -reach, reach, reach)));
     }
     if (OnRaster() && !IsThinForQt(qpen)) {
         // Qt fills the outline of a wide stroke like any area: a long tangled line costs what
@@ -249,7 +278,7 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
         if (outline == nullptr) {
             exact = qpen.style() == Qt::SolidLine || !HasCurves(path);
         }
-        if (!cheap()) {
+        if (!cheap(area)) {
             AreaPainter bounded(painter_, area, inset ? &path : nullptr);
             if (!bounded.QtCanDraw()) {
                 const QBrush qbrush = qpen.brush();

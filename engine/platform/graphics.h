@@ -67,6 +67,12 @@ public:
     // stroke prepared for another path or pen geometry is drawn from its path as usual.
     Status FillPath(const Brush* brush, const PreparedPath& path);
     Status DrawPath(const Pen* pen, const PreparedStroke& stroke);
+    // Device pixels per world unit along the longer axis of the mapping (what decides whether a
+    // pen is stroked as thin lines); 0 without a painter.
+    float PixelsPerUnit() const;
+    // Whether the painter draws on a raster (an image, a widget) rather than a vector device
+    // (PDF, print).
+    bool OnRaster() const;
     Status FillRectangle(const Brush* brush, const RectF& rect);
     Status DrawRectangle(const Pen* pen, const RectF& rect);
     Status FillEllipse(const Brush* brush, const RectF& rect);
@@ -137,8 +143,6 @@ private:
     // Fills and strokes cost at most what AreaPainter allows, however tangled the path; an
     // area whose cost bound is given and plainly within Qt's budget is not measured.
     Status Fill(const Brush* brush, const QPainterPath& path, const AreaCostBound* bound = nullptr);
-    // Whether the painter draws on a raster (an image, a widget) rather than a vector device.
-    bool OnRaster() const;
     // Whether the area (and clip) plainly cost Qt no more than AreaPainter allows it.
     bool WithinQtBudget(const AreaCostBound& area, const AreaCostBound* clip) const;
     // The Qt brush of a paint; a device-aligned pattern starts at the rendering origin.

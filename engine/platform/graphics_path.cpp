@@ -35,7 +35,10 @@ GraphicsPath::GraphicsPath(const PointF* points, const BYTE* types, int count, F
 }
 
 Status GraphicsPath::Fail(Status status) const {
-    lastStatus_ = status;
+    // Only a change is written: threads drawing one path at once only read it.
+    if (lastStatus_ != status) {
+        lastStatus_ = status;
+    }
     return status;
 }
 
@@ -51,7 +54,9 @@ Status GraphicsPath::SetFillMode(FillMode mode) {
     if (mode != FillModeAlternate && mode != FillModeWinding) {
         return Fail(InvalidParameter);
     }
-    fillMode_ = mode;
+    if (fillMode_ != mode) {
+        fillMode_ = mode;
+    }
     return Fail(Ok);
 }
 

@@ -84,7 +84,13 @@ public:
     Status GetLastStatus() const { return lastStatus_; }
 
 private:
-    Status Result(Status status) const { return lastStatus_ = status; }
+    Status Result(Status status) const {
+        // Only a change is written: threads drawing with one pen at once only read it.
+        if (lastStatus_ != status) {
+            lastStatus_ = status;
+        }
+        return status;
+    }
 
     std::unique_ptr<Brush> brush_;
     float width_ = 1.0f;
