@@ -36,15 +36,6 @@ struct Graphics::SavedState {
 
 namespace {
 
-bool HasCurves(const QPainterPath& path) {
-    for (int i = 0; i < path.elementCount(); ++i) {
-        if (path.elementAt(i).type == QPainterPath::CurveToElement) {
-            return true;
-        }
-    }
-    return false;
-}
-
 QPainterPath RectPath(const RectF& r) {
     QPainterPath path;
     path.addRect(QRectF(r.X, r.Y, r.Width, r.Height));
@@ -276,7 +267,7 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
         QPainterPathStroker stroker(qpen);
         const QPainterPath area = outline != nullptr ? outline->Copy() : stroker.createStroke(path);
         if (outline == nullptr) {
-            exact = qpen.style() == Qt::SolidLine || !HasCurves(path);
+            exact = PreparedStroke::FillingOutlineIsQtStroke(path, qpen);
         }
         if (!cheap(area)) {
             AreaPainter bounded(painter_, area, inset ? &path : nullptr);

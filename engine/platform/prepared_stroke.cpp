@@ -16,6 +16,30 @@ bool HasCurves(const QPainterPath& path) {
     return false;
 }
 
+// Whether a figure is one straight segment: Qt draws such lines with a line rasteriser of its
+// own, whose edges differ a level here and there from the filled outline.
+bool HasSingleSegmentFigure(const QPainterPath& path) {
+    int segments = 0;
+    bool curved = false;
+    const auto single = [&] { return segments == 1 && !curved; };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::ElementType type = path.elementAt(i).type;
+        if (type == QPainterPath::MoveToElement) {
+            if (single()) {
+                return true;
+            }
+            segments = 0;
+            curved = false;
+        } else if (type == QPainterPath::LineToElement) {
+            ++segments;
+        } else if (type == QPainterPath::CurveToElement) {
+            ++segments;
+            curved = true;
+        }
+    }
+    return single();
+}
+
 // The width the stroke really has: an inset pen strokes closed figures at twice its width,
 // clipped to their inside.
 float StrokeWidth(const Pen& pen, bool closedFigures) {
@@ -43,6 +67,10 @@ PreparedStroke::PreparedStroke(const GraphicsPath& path, const Pen& pen, float p
     }
 }
 
+bool PreparedStroke::FillingOutlineIsQtStroke(const QPainterPath& line, const QPen& pen) {
+    return (pen.style() == Qt::SolidLine || !HasCurves(line)) && !HasSingleSegmentFigure(line);
+}
+
 Pen PreparedStroke::PlainPen(const Pen& pen) {
     Pen plain(pen);
     plain.SetLineCap(LineCapFlat, LineCapFlat, DashCapFlat);
@@ -67,7 +95,7 @@ std::unique_ptr<PreparedStroke::Part> PreparedStroke::MakePart(const QPainterPat
     qpen.setWidthF(width);
     QPainterPathStroker stroker(qpen);
     part->outline.emplace(stroker.createStroke(line), true);
-    part->outlineIsQtStroke = qpen.style() == Qt::SolidLine || !HasCurves(line);
+    part->outlineIsQtStroke = FillingOutlineIsQtStroke(line, qpen);
     return part;
 }
 

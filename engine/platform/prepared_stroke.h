@@ -14,6 +14,9 @@
 #include <optional>
 #include <vector>
 
+class QPainterPath;
+class QPen;
+
 #include "platform/graphics_path.h"
 #include "platform/pen.h"
 #include "platform/prepared_path.h"
@@ -50,6 +53,10 @@ public:
     const std::vector<Part>& CapStrokes() const { return m_CapStrokes; }
     // The pen's geometry with flat caps and no dashes: what outlines of caps are drawn with.
     static Pen PlainPen(const Pen& pen);
+    // Whether filling the outline of the line's stroke gives the pixels of Qt's own stroke: not
+    // for dashes along curves (Qt lays them out its own way) nor for figures of one straight
+    // segment (Qt draws those with a line rasteriser of its own).
+    static bool FillingOutlineIsQtStroke(const QPainterPath& line, const QPen& pen);
 
 private:
     // The part for the figures stroked with the pen, with an outline unless the pen is thin.

@@ -119,18 +119,33 @@ TEST(PreparedDrawing, AStrokeMadeForAnotherGeometryIsDrawnFromItsOwnPath) {
 TEST(PreparedDrawing, WideStrokesFillTheOutlineQtWouldStroke) {
     // Filling the outline is what Qt's painter does for a wide pen; the pixels must match
     // Qt's own stroke, dashes along straight lines included.
-    for (const Qt::PenStyle style : {Qt::SolidLine, Qt::DashLine}) {
-        const GraphicsPath path = style == Qt::SolidLine ? Blob() : Zigzag();
-        Pen pen(Color(0xFF336699u), 4.0f);
-        pen.SetDashStyle(style == Qt::SolidLine ? DashStyleSolid : DashStyleDash);
-        const QImage ours = Draw([&](Graphics& g) { g.DrawPath(&pen, &path); });
-        QImage qt(ours.size(), ours.format());
-        qt.fill(Qt::white);
-        QPainter painter(&qt);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.strokePath(path.ToQPainterPath(), pen.ToQPen());
-        painter.end();
-        EXPECT_EQ(ours, qt) << "style " << style;
+    // Figures of one straight segment, which Qt draws with a line rasteriser of its own, and
+    // dashes along curves, which it lays out its own way, are left to Qt.
+    GraphicsPath single;
+    single.AddLine(PointF(140, 10), PointF(140, 110));
+    GraphicsPath pair;
+    pair.AddLine(PointF(10, 10), PointF(100, 10));
+    pair.StartFigure();
+    pair.AddLine(PointF(10, 50), PointF(100, 115));
+    for (const double scale : {0.96, 1.0, 1.5}) {
+        for (const GraphicsPath& path : {Blob(), Zigzag(), single, pair}) {
+            for (const DashStyle dash : {DashStyleSolid, DashStyleDash}) {
+                Pen pen(Color(0xFF336699u), 3.0f);
+                pen.SetDashStyle(dash);
+                const QImage ours = Draw([&](Graphics& g) { g.DrawPath(&pen, &path); }, scale);
+                QImage qt(ours.size(), ours.format());
+                qt.fill(Qt::white);
+                QPainter painter(&qt);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.scale(scale, scale);
+                painter.strokePath(path.ToQPainterPath(), pen.ToQPen());
+                painter.end();
+                EXPECT_EQ(ours, qt)
+                    << "dash " << dash << " points " << path.GetPointCount() << " at " << scale;
+                const PreparedStroke prepared(path, pen, float(scale));
+                EXPECT_EQ(Draw([&](Graphics& g) { g.DrawPath(&pen, prepared); }, scale), qt);
+            }
+        }
     }
 }
 
