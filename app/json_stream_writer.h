@@ -37,6 +37,8 @@ public:
 
     // A string as QJsonDocument writes it, without the quotes.
     static void AppendEscaped(const QString& text, QByteArray* out);
+    // A number as QJsonDocument writes a double.
+    static void AppendNumber(double number, QByteArray* out);
 
 private:
     // What comes before a value: the separator and indent inside an array, nothing after a key.

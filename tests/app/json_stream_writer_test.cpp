@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
+#include <random>
 
 #include "core/canvas.h"
 #include "core/component.h"
@@ -57,6 +59,7 @@ TEST(JsonStreamWriter, WritesTheBytesOfQtsIndentedDocument) {
         json.Value(1e21);
         json.Value(-3.0);
         json.Value(qint64(-9007199254740993LL));
+
         json.Value(std::numeric_limits<double>::infinity());
         json.EndArray();
         json.Key(QStringLiteral("d nested"));
@@ -72,8 +75,41 @@ TEST(JsonStreamWriter, WritesTheBytesOfQtsIndentedDocument) {
         json.EndArray();
         json.EndObject();
     });
-    EXPECT_EQ(ours, AsQtWrites(ours));
+    EXPECT_EQ(ours.toStdString(), AsQtWrites(ours).toStdString());
     EXPECT_TRUE(ours.contains("\\u0000")) << ours.toStdString();
+}
+
+// What QJsonDocument writes for a double (read back, a number without a fraction would turn
+// into an integer, so numbers are compared one by one).
+QByteArray QtNumber(double number) {
+    const QByteArray array = QJsonDocument(QJsonArray{number}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+TEST(JsonStreamWriter, WritesNumbersAsQtWritesDoubles) {
+    std::vector<double> numbers = {0.0,          -0.0,    1e-4,
+                                   9.999e-5,     -1.5e-4, 0.00015,
+                                   1e6,          2e6,     1e5,
+                                   -4194303.5,   4194304, 1e15,
+                                   1e17,         1e21,    0.30000000000000004,
+                                   double(0.1f), 1e-300,  1.7976931348623157e308,
+                                   5e-324};
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> frame(-4194304.0f, 4194304.0f);
+    std::uniform_int_distribution<int> power(-30, 30);
+    for (int i = 0; i < 20000; ++i) {
+        const float f = frame(random);
+        numbers.push_back(double(f));
+        numbers.push_back(double(std::round(f / 1000) * 1000));
+        numbers.push_back(double(f) * std::pow(10.0, power(random)));
+        numbers.push_back(std::ldexp(1.0, power(random) * 3));
+    }
+    for (const double number : numbers) {
+        QByteArray ours;
+        CJsonStreamWriter::AppendNumber(number, &ours);
+        ASSERT_EQ(ours.toStdString(), QtNumber(number).toStdString())
+            << QByteArray::number(number, 'g', 17).toStdString();
+    }
 }
 
 TEST(JsonStreamWriter, TheDocumentSummaryHasTheBytesOfItsQtDocument) {
@@ -98,7 +134,7 @@ TEST(JsonStreamWriter, TheDocumentSummaryHasTheBytesOfItsQtDocument) {
     doc.AddNewCanvas()->SetSize(640, 480);
 
     const QByteArray ours = CDocumentSummary::ToJson(doc);
-    EXPECT_EQ(ours, AsQtWrites(ours));
+    EXPECT_EQ(ours.toStdString(), AsQtWrites(ours).toStdString());
     // Every component is there, with the keys of each kind.
     const QJsonArray components = QJsonDocument::fromJson(ours)
                                       .object()[QStringLiteral("pages")]
