@@ -1,5 +1,6 @@
 #include "headless_runner.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 #include "command_line.h"
@@ -9,14 +10,24 @@
 #include "view/printer_export.h"
 
 int CHeadlessRunner::Run(const CommandLine& line, QString* output, QString* error) {
+    QByteArray printed;
+    QBuffer buffer(&printed);
+    buffer.open(QIODevice::WriteOnly);
+    const int status = Run(line, &buffer, error);
+    *output = QString::fromUtf8(printed);
+    return status;
+}
+
+int CHeadlessRunner::Run(const CommandLine& line, QIODevice* output, QString* error) {
     CQarnDoc doc;
     QString reason;
     if (!doc.OnOpenDocument(line.file, &reason)) {
         *error = QStringLiteral("cannot open %1").arg(reason);
         return 1;
     }
-    if (line.info) {
-        *output = QString::fromUtf8(CDocumentSummary::ToJson(doc));
+    if (line.info && !CDocumentSummary::Write(doc, output)) {
+        *error = QStringLiteral("cannot write the summary: %1").arg(output->errorString());
+        return 1;
     }
     if (line.exportFile.isEmpty()) {
         return 0;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
@@ -41,12 +42,12 @@ int main(int argc, char** argv) {
         // missing runtime folder, a font substitution) stay off the terminal.
         const QtWarningMute mute;
         QGuiApplication headless(argc, argv);
-        QString output;
+        // The summary goes to standard output as it is written.
+        QFile output;
+        output.open(stdout, QIODevice::WriteOnly);
         QString error;
         const int status = CHeadlessRunner::Run(line, &output, &error);
-        if (!output.isEmpty()) {
-            std::fputs(output.toUtf8().constData(), stdout);
-        }
+        output.close();
         if (status != 0) {
             std::fprintf(stderr, "InkvaneU: %s\n", qPrintable(error));
         }

@@ -7,7 +7,7 @@ packages=(
   # toolchain
   build-essential cmake ninja-build ccache pkg-config clang clang-format libclang-rt-14-dev
   # libraries
-  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev qt6-image-formats-plugins
   libgsf-1-dev libglib2.0-dev zlib1g-dev libgif-dev libboost-dev
   # fonts metric-compatible with the Windows fonts documents name
   fonts-liberation2 fontconfig

@@ -459,6 +459,10 @@ public:
     virtual RectF GetTextPosition() const;
 
     // Drawing. Mode 2 draws outlines only (drag feedback).
+    // Builds what drawing reads (the outline and elements, the paints' pictures), on the
+    // thread that owns the document. Until the component changes, Draw then writes nothing,
+    // so that several threads may draw it at once.
+    virtual void PrepareForDrawing();
     virtual void Draw(Graphics* graphics, const CRect& clip, CPoint* origin, Matrix* matrix,
                       const BYTE& mode);
     virtual void Draw(CDC* dc, const CRect& clip, CPoint* origin, Matrix* matrix, const BYTE& mode);

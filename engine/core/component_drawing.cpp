@@ -31,7 +31,27 @@ int PatternOffset(int coordinate) {
 
 }  // namespace
 
-// The clip rectangle is not needed: the painter's own clip limits what is painted.
+void CQarnComponent::PrepareForDrawing() {
+    if (m_pPath == nullptr) {
+        ResetPath();
+    }
+    InitElements(0);
+    for (const std::unique_ptr<CQarnElement>& element : m_Elements) {
+        element->PrepareForDrawing();
+    }
+    if (CQarnShadowFacet* shadow = GetShadowFacet()) {
+        if (CQarnBasicBrushProperty* paint = shadow->GetBrushProperty()) {
+            paint->PrepareForDrawing();
+        }
+    }
+    if (CQarnTextFacet* text = GetTextFacet()) {
+        text->PrepareForDrawing();
+    }
+}
+
+// The clip rectangle is not needed: the painter's own clip limits what is painted. Once the
+// component is prepared, building the outline and handing the elements their pen and paints
+// find everything in place and write nothing.
 void CQarnComponent::Draw(Graphics* graphics, const CRect& /*clip*/, CPoint* origin, Matrix* matrix,
                           const BYTE& mode) {
     if (graphics == nullptr || GetInvisible()) {

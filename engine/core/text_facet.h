@@ -12,4 +12,7 @@ public:
     virtual ~CQarnTextFacet() = default;
 
     virtual void Draw(Graphics* graphics, const RectF& rect, CQarnBasicBrushProperty* paint) = 0;
+    // Readies what drawing reads (a paint's picture), on the thread that owns the document:
+    // drawing afterwards writes nothing, so several threads may draw the text at once.
+    virtual void PrepareForDrawing() {}
 };

@@ -8,6 +8,7 @@
 
 #include "core/canvas.h"
 #include "core/doc.h"
+#include "export/parallel_page_painter.h"
 #include "platform/graphics.h"
 #include "platform/qt_warning_mute.h"
 #include "platform/safe_save_file.h"
@@ -17,9 +18,32 @@ namespace {
 
 constexpr double kUnitsPerInch = 100.0;
 
+// The PNG writer's quality that asks zlib for its fastest compression (level 1; 90 and above
+// would store the pixels uncompressed).
+constexpr int kFastPngQuality = 80;
+
+bool IsOpaque(const QImage& image) {
+    if (!image.hasAlphaChannel()) {
+        return true;
+    }
+    if (image.format() != QImage::Format_ARGB32_Premultiplied &&
+        image.format() != QImage::Format_ARGB32) {
+        return false;
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) != 255) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-QImage CPageRenderer::ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi) {
+QImage CPageRenderer::ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi, int threads) {
     if (canvas == nullptr || dpi < 1) {
         return QImage();
     }
@@ -30,17 +54,13 @@ QImage CPageRenderer::ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi)
         return QImage();
     }
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return image;
+    }
     image.fill(Qt::white);
     image.setDotsPerMeterX(int(dpi / 0.0254));
     image.setDotsPerMeterY(int(dpi / 0.0254));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    {
-        Graphics graphics(&painter);
-        doc.Draw(&graphics, CRect(0, 0, canvas->GetWidth(), canvas->GetHeight()), canvas, 0);
-    }
-    painter.end();
+    CParallelPagePainter(doc, canvas, scale, threads).Paint(&image);
     return image;
 }
 
@@ -61,8 +81,17 @@ bool CPageRenderer::WriteImage(const QImage& image, const QString& path, QString
         // is reported once, with the system's reason that the file kept.
         const QtWarningMute mute;
         const StandardErrorMute quiet;
-        QImageWriter writer(&file, QFileInfo(path).suffix().toLower().toLatin1());
-        written = writer.write(image);
+        const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+        QImageWriter writer(&file, format);
+        if (format == "png") {
+            // zlib's fastest level: about a third of the time of the default, for a few
+            // percent more bytes.
+            writer.setQuality(kFastPngQuality);
+        }
+        // A page is opaque: without an alpha channel the file holds the same colours, and
+        // takes less to compress.
+        written =
+            writer.write(IsOpaque(image) ? image.convertToFormat(QImage::Format_RGB32) : image);
         writerReason = writer.errorString();
     }
     if (!written || file.HasFailed()) {

@@ -10,9 +10,12 @@ class CQarnDoc;
 
 class CPageRenderer {
 public:
-    // The page at `dpi` pixels per inch (a document unit is 1/100 inch). A page too large to
-    // hold in memory at that resolution gives a null image.
-    static QImage ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi);
+    // The page at `dpi` pixels per inch (a document unit is 1/100 inch), drawn on `threads`
+    // threads (0: every core) with the same pixels whatever their number. A page too large to
+    // hold in memory at that resolution gives a null image. The document's components are
+    // prepared for drawing (CQarnComponent::PrepareForDrawing) on the calling thread, which
+    // must own the document.
+    static QImage ToImage(const CQarnDoc& doc, CQarnCanvas* canvas, int dpi, int threads = 0);
     // Writes the image in the format of the file's extension; false with *error on failure.
     static bool WriteImage(const QImage& image, const QString& path, QString* error);
     // The page as one PDF page of the same size, in vectors.

@@ -36,3 +36,9 @@ Status CustomLineCap::SetWidthScale(float scale) {
     widthScale_ = scale;
     return lastStatus_ = Ok;
 }
+
+bool CustomLineCap::SameAs(const CustomLineCap& other) const {
+    return fill_.SameAs(other.fill_) && stroke_.SameAs(other.stroke_) &&
+           baseCap_ == other.baseCap_ && baseInset_ == other.baseInset_ &&
+           widthScale_ == other.widthScale_;
+}

@@ -25,6 +25,8 @@ public:
     float GetWidthScale() const { return widthScale_; }
     Status SetWidthScale(float scale);
     Status GetLastStatus() const { return lastStatus_; }
+    // The same shapes, base cap, inset and scale: the cap draws the same.
+    bool SameAs(const CustomLineCap& other) const;
 
 private:
     GraphicsPath fill_;

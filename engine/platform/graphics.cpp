@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -12,12 +13,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/area_cost_bound.h"
 #include "platform/area_painter.h"
+#include "platform/bounded_gradient.h"
 #include "platform/brush.h"
 #include "platform/dc.h"
 #include "platform/graphics_path.h"
 #include "platform/line_end_shapes.h"
 #include "platform/pen.h"
+#include "platform/prepared_path.h"
+#include "platform/prepared_stroke.h"
 #include "platform/region.h"
 
 struct Graphics::SavedState {
@@ -129,14 +134,18 @@ QBrush Graphics::DeviceBrush(const Brush* brush) const {
     return qbrush;
 }
 
-Status Graphics::Fill(const Brush* brush, const QPainterPath& path) {
+Status Graphics::Fill(const Brush* brush, const QPainterPath& path, const AreaCostBound* bound) {
     if (brush == nullptr) {
         return Result(InvalidParameter);
     }
     if (!Active()) {
         return Result(WrongState);
     }
-    const QBrush qbrush = brush->PaintsItself() ? QBrush() : DeviceBrush(brush);
+    QBrush qbrush = brush->PaintsItself() ? QBrush() : DeviceBrush(brush);
+    if (!OnRaster()) {
+        // A vector device writes a repeating gradient once per repetition across its page.
+        qbrush = Qarn::BoundedGradient(qbrush, path.controlPointRect());
+    }
     const auto paint = [&](QPainter* painter, const QPainterPath& area) {
         if (brush->PaintsItself()) {
             brush->PaintArea(painter, area);
@@ -144,6 +153,12 @@ Status Graphics::Fill(const Brush* brush, const QPainterPath& path) {
             painter->fillPath(area, qbrush);
         }
     };
+    // An area whose bound is plainly within the budget needs no measuring (which costs more
+    // than filling an ordinary shape).
+    if (!OnRaster() || WithinQtBudget(bound != nullptr ? *bound : AreaCostBound(path), nullptr)) {
+        paint(painter_, path);
+        return Result(Ok);
+    }
     AreaPainter bounded(painter_, path);
     if (bounded.QtCanDraw()) {
         paint(painter_, path);
@@ -151,6 +166,26 @@ Status Graphics::Fill(const Brush* brush, const QPainterPath& path) {
         bounded.PaintBySpans(paint);
     }
     return Result(Ok);
+}
+
+bool Graphics::OnRaster() const {
+    return Active() && painter_->paintEngine() != nullptr &&
+           painter_->paintEngine()->type() == QPaintEngine::Raster;
+}
+
+bool Graphics::WithinQtBudget(const AreaCostBound& area, const AreaCostBound* clip) const {
+    const QTransform toDevice = painter_->deviceTransform();
+    const double cost = area.QtCostAtMost(toDevice) + (clip ? clip->QtCostAtMost(toDevice) : 0.0);
+    return cost <= std::min(AreaPainter::kQtBudget, AreaPainter::Budget());
+}
+
+float Graphics::PixelsPerUnit() const {
+    if (!Active()) {
+        return 0.0f;
+    }
+    const QTransform t = painter_->deviceTransform();
+    return float(std::sqrt(
+        std::max(t.m11() * t.m11() + t.m12() * t.m12(), t.m21() * t.m21() + t.m22() * t.m22())));
 }
 
 bool Graphics::IsThinForQt(const QPen& pen) const {
@@ -164,7 +199,8 @@ bool Graphics::IsThinForQt(const QPen& pen) const {
            (!shears || !painter_->testRenderHint(QPainter::Antialiasing));
 }
 
-Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFigures) {
+Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFigures,
+                        const PreparedPath* line, const PreparedPath* outline, bool exact) {
     if (pen == nullptr) {
         return Result(InvalidParameter);
     }
@@ -174,6 +210,17 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
     const Brush* paint = pen->GetBrush();
     const bool inset =
         pen->GetAlignment() == PenAlignmentInset && closedFigures && pen->GetWidth() > 0.0f;
+    // Whether the stroke's outline is plainly cheap for Qt (with the figures as clip, inset),
+    // from the bounds prepared with them or made now.
+    const auto cheap = [&](const QPainterPath& area) {
+        const AreaCostBound areaBound =
+            outline != nullptr ? outline->CostBound() : AreaCostBound(area);
+        if (!inset) {
+            return WithinQtBudget(areaBound, nullptr);
+        }
+        const AreaCostBound clipBound = line != nullptr ? line->CostBound() : AreaCostBound(path);
+        return WithinQtBudget(areaBound, &clipBound);
+    };
     QPen qpen = pen->ToQPen();
     if (paint != nullptr && !paint->PaintsItself() && paint->IsDeviceAligned()) {
         qpen.setBrush(DeviceBrush(paint));
@@ -185,37 +232,62 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
         if (inset) {
             wide.SetWidth(pen->GetWidth() * 2.0f);
         }
-        const QPainterPath outline = GraphicsPath::StrokeOutline(path, wide);
-        AreaPainter bounded(painter_, outline, inset ? &path : nullptr);
-        const auto cover = [&](QPainter* painter, const QPainterPath& area) {
-            paint->PaintArea(painter, area);
+        const QPainterPath area =
+            outline != nullptr ? outline->Copy() : GraphicsPath::StrokeOutline(path, wide);
+        const auto cover = [&](QPainter* painter, const QPainterPath& covered) {
+            paint->PaintArea(painter, covered);
         };
-        if (bounded.QtCanDraw()) {
-            painter_->save();
-            if (inset) {
-                painter_->setClipPath(path, Qt::IntersectClip);
+        if (!cheap(area)) {
+            AreaPainter bounded(painter_, area, inset ? &path : nullptr);
+            if (!bounded.QtCanDraw()) {
+                bounded.PaintBySpans(cover);
+                return Result(Ok);
             }
-            paint->PaintArea(painter_, outline);
-            painter_->restore();
-        } else {
-            bounded.PaintBySpans(cover);
         }
+        painter_->save();
+        if (inset) {
+            painter_->setClipPath(path, Qt::IntersectClip);
+        }
+        paint->PaintArea(painter_, area);
+        painter_->restore();
         return Result(Ok);
     }
     if (inset) {
         qpen.setWidthF(qpen.widthF() * 2.0);
     }
-    if (!IsThinForQt(qpen)) {
+    if (!OnRaster()) {
+        const double reach = qpen.widthF() * std::max(1.0, qpen.miterLimit()) + 1.0;
+        qpen.setBrush(Qarn::BoundedGradient(
+            qpen.brush(), path.controlPointRect().adjusted(-reach, -reach, reach, reach)));
+    }
+    if (OnRaster() && !IsThinForQt(qpen)) {
         // Qt fills the outline of a wide stroke like any area: a long tangled line costs what
-        // a tangled area costs, and is bounded the same way.
+        // a tangled area costs, and is bounded the same way. Filling that outline here is what
+        // Qt's stroke would do, but for dashes along curves, which Qt lays out its own way.
         QPainterPathStroker stroker(qpen);
-        const QPainterPath outline = stroker.createStroke(path);
-        AreaPainter bounded(painter_, outline, inset ? &path : nullptr);
-        if (!bounded.QtCanDraw()) {
-            const QBrush qbrush = qpen.brush();
-            bounded.PaintBySpans([&](QPainter* painter, const QPainterPath& area) {
-                painter->fillPath(area, qbrush);
-            });
+        const QPainterPath area = outline != nullptr ? outline->Copy() : stroker.createStroke(path);
+        if (outline == nullptr) {
+            exact = PreparedStroke::FillingOutlineIsQtStroke(path, qpen);
+        }
+        if (!cheap(area)) {
+            AreaPainter bounded(painter_, area, inset ? &path : nullptr);
+            if (!bounded.QtCanDraw()) {
+                const QBrush qbrush = qpen.brush();
+                bounded.PaintBySpans([&](QPainter* painter, const QPainterPath& covered) {
+                    painter->fillPath(covered, qbrush);
+                });
+                return Result(Ok);
+            }
+        }
+        if (exact) {
+            if (inset) {
+                painter_->save();
+                painter_->setClipPath(path, Qt::IntersectClip);
+                painter_->fillPath(area, qpen.brush());
+                painter_->restore();
+            } else {
+                painter_->fillPath(area, qpen.brush());
+            }
             return Result(Ok);
         }
     }
@@ -229,6 +301,11 @@ Status Graphics::Stroke(const Pen* pen, const QPainterPath& path, bool closedFig
     }
     painter_->strokePath(path, qpen);
     return Result(Ok);
+}
+
+Status Graphics::StrokePrepared(const Pen* pen, const PreparedPath& line, bool closedFigures,
+                                const PreparedPath* outline, bool exact) {
+    return Stroke(pen, line.Copy(), closedFigures, &line, outline, exact);
 }
 
 Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path) {
@@ -261,6 +338,38 @@ Status Graphics::DrawPath(const Pen* pen, const GraphicsPath* path) {
         return status;
     }
     return Stroke(pen, path->ToQPainterPath(), path->AllFiguresClosed());
+}
+
+Status Graphics::FillPath(const Brush* brush, const PreparedPath& path) {
+    return Fill(brush, path.Copy(), &path.CostBound());
+}
+
+Status Graphics::DrawPath(const Pen* pen, const PreparedStroke& stroke) {
+    if (pen == nullptr) {
+        return Result(InvalidParameter);
+    }
+    if (!stroke.StrokesWith(*pen)) {
+        return DrawPath(pen, &stroke.Source());
+    }
+    const auto strokePart = [&](const Pen* with, const PreparedStroke::Part& part) {
+        return StrokePrepared(with, part.line, part.closedFigures,
+                              part.outline ? &*part.outline : nullptr, part.outlineIsQtStroke);
+    };
+    Status status = strokePart(pen, stroke.Line());
+    for (const PreparedPath& cap : stroke.CapFills()) {
+        if (status == Ok) {
+            status = Fill(pen->GetBrush(), cap.Copy(), &cap.CostBound());
+        }
+    }
+    if (!stroke.CapStrokes().empty()) {
+        const Pen plain = PreparedStroke::PlainPen(*pen);
+        for (const PreparedStroke::Part& cap : stroke.CapStrokes()) {
+            if (status == Ok) {
+                status = strokePart(&plain, cap);
+            }
+        }
+    }
+    return status;
 }
 
 Status Graphics::FillRectangle(const Brush* brush, const RectF& rect) {

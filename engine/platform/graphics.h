@@ -22,8 +22,11 @@
 #include "platform/status.h"
 #include "platform/win_types.h"
 
+class AreaCostBound;
 class Brush;
 class CDC;
+class PreparedPath;
+class PreparedStroke;
 class QBrush;
 class QPen;
 class GraphicsPath;
@@ -59,6 +62,17 @@ public:
     // Drawing.
     Status FillPath(const Brush* brush, const GraphicsPath* path);
     Status DrawPath(const Pen* pen, const GraphicsPath* path);
+    // The same drawing from forms made beforehand, with the same pixels: a prepared path
+    // skips measuring the cost of plainly cheap areas, a prepared stroke its outline. A
+    // stroke prepared for another path or pen geometry is drawn from its path as usual.
+    Status FillPath(const Brush* brush, const PreparedPath& path);
+    Status DrawPath(const Pen* pen, const PreparedStroke& stroke);
+    // Device pixels per world unit along the longer axis of the mapping (what decides whether a
+    // pen is stroked as thin lines); 0 without a painter.
+    float PixelsPerUnit() const;
+    // Whether the painter draws on a raster (an image, a widget) rather than a vector device
+    // (PDF, print).
+    bool OnRaster() const;
     Status FillRectangle(const Brush* brush, const RectF& rect);
     Status DrawRectangle(const Pen* pen, const RectF& rect);
     Status FillEllipse(const Brush* brush, const RectF& rect);
@@ -126,13 +140,23 @@ private:
     // World coordinates to device coordinates.
     Matrix DeviceMatrix() const;
     Status CombineClip(const Region& deviceArea, CombineMode mode);
-    // Fills and strokes cost at most what AreaPainter allows, however tangled the path.
-    Status Fill(const Brush* brush, const QPainterPath& path);
+    // Fills and strokes cost at most what AreaPainter allows, however tangled the path; an
+    // area whose cost bound is given and plainly within Qt's budget is not measured.
+    Status Fill(const Brush* brush, const QPainterPath& path, const AreaCostBound* bound = nullptr);
+    // Whether the area (and clip) plainly cost Qt no more than AreaPainter allows it.
+    bool WithinQtBudget(const AreaCostBound& area, const AreaCostBound* clip) const;
     // The Qt brush of a paint; a device-aligned pattern starts at the rendering origin.
     QBrush DeviceBrush(const Brush* brush) const;
     // Whether Qt strokes the pen as thin lines (at a cost linear in their pixels).
     bool IsThinForQt(const QPen& pen) const;
-    Status Stroke(const Pen* pen, const QPainterPath& path, bool closedFigures);
+    // `outline`, when given, is the stroke's outline at its width (twice the width when inset),
+    // and `exact` says whether filling it gives Qt's stroke pixels.
+    Status Stroke(const Pen* pen, const QPainterPath& path, bool closedFigures,
+                  const PreparedPath* line = nullptr, const PreparedPath* outline = nullptr,
+                  bool exact = false);
+    // A part of a prepared stroke (PreparedStroke::Part): its figures and their outline.
+    Status StrokePrepared(const Pen* pen, const PreparedPath& line, bool closedFigures,
+                          const PreparedPath* outline, bool exact);
     Status Result(Status status) const { return lastStatus_ = status; }
 
     // The painter's own mapping when the graphics began (a view's zoom, for example): the world

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -34,7 +35,10 @@ GraphicsPath::GraphicsPath(const PointF* points, const BYTE* types, int count, F
 }
 
 Status GraphicsPath::Fail(Status status) const {
-    lastStatus_ = status;
+    // Only a change is written: threads drawing one path at once only read it.
+    if (lastStatus_ != status) {
+        lastStatus_ = status;
+    }
     return status;
 }
 
@@ -50,7 +54,9 @@ Status GraphicsPath::SetFillMode(FillMode mode) {
     if (mode != FillModeAlternate && mode != FillModeWinding) {
         return Fail(InvalidParameter);
     }
-    fillMode_ = mode;
+    if (fillMode_ != mode) {
+        fillMode_ = mode;
+    }
     return Fail(Ok);
 }
 
@@ -91,6 +97,13 @@ bool GraphicsPath::AllFiguresClosed() const {
         }
     }
     return true;
+}
+
+bool GraphicsPath::SameAs(const GraphicsPath& other) const {
+    return fillMode_ == other.fillMode_ && points_.size() == other.points_.size() &&
+           types_ == other.types_ &&
+           (points_.empty() || std::memcmp(points_.data(), other.points_.data(),
+                                           points_.size() * sizeof(PointF)) == 0);
 }
 
 void GraphicsPath::AppendFirstPoint(const PointF& p) {

@@ -110,6 +110,9 @@ public:
     bool IsEmpty() const { return points_.empty(); }
     // True when every figure is closed (and there is at least one).
     bool AllFiguresClosed() const;
+    // The same points (bit for bit), types and fill mode: what was made from one path serves
+    // the other.
+    bool SameAs(const GraphicsPath& other) const;
 
     QPainterPath ToQPainterPath() const;
     Status GetLastStatus() const { return lastStatus_; }

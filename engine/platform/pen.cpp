@@ -256,6 +256,19 @@ Status Pen::SetAlignment(PenAlignment alignment) {
     return Result(Ok);
 }
 
+bool Pen::StrokesLike(const Pen& other) const {
+    const auto sameCap = [](const std::shared_ptr<const CustomLineCap>& a,
+                            const std::shared_ptr<const CustomLineCap>& b) {
+        return a == b || (a != nullptr && b != nullptr && a->SameAs(*b));
+    };
+    return width_ == other.width_ && unit_ == other.unit_ && dashStyle_ == other.dashStyle_ &&
+           dashCap_ == other.dashCap_ && customDashes_ == other.customDashes_ &&
+           dashOffset_ == other.dashOffset_ && startCap_ == other.startCap_ &&
+           endCap_ == other.endCap_ && lineJoin_ == other.lineJoin_ &&
+           miterLimit_ == other.miterLimit_ && alignment_ == other.alignment_ &&
+           sameCap(customStart_, other.customStart_) && sameCap(customEnd_, other.customEnd_);
+}
+
 QPen Pen::ToQPen() const {
     QPen pen(brush_->ToQBrush(), qreal(width_));
     std::vector<float> dashes = DashLengths();

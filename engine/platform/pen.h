@@ -74,13 +74,23 @@ public:
     PenAlignment GetAlignment() const { return alignment_; }
     Status SetAlignment(PenAlignment alignment);
 
+    // Whether a stroke with the other pen covers the same area (width, unit, dashes, caps,
+    // custom caps, join, miter limit, alignment); the paint may differ.
+    bool StrokesLike(const Pen& other) const;
+
     // The Qt pen that strokes like this one. Qt has one cap style for every end: a solid
     // line takes the end cap, a dashed one the dash cap; triangle caps draw round.
     QPen ToQPen() const;
     Status GetLastStatus() const { return lastStatus_; }
 
 private:
-    Status Result(Status status) const { return lastStatus_ = status; }
+    Status Result(Status status) const {
+        // Only a change is written: threads drawing with one pen at once only read it.
+        if (lastStatus_ != status) {
+            lastStatus_ = status;
+        }
+        return status;
+    }
 
     std::unique_ptr<Brush> brush_;
     float width_ = 1.0f;

@@ -13,6 +13,7 @@
 class Brush;
 class CQarnGradient;
 class Graphics;
+class PreparedPath;
 class GraphicsPath;
 class QImage;
 struct RectF;
@@ -85,11 +86,23 @@ public:
     // Paint. The colour mode: 1 opaque grey, 2 opaque red, 3 translucent black, 4 the colour
     // inverted (alpha kept), anything else the colour itself. The brightness is a percentage
     // (clamped to 0..100) that darkens red, green and blue.
-    // A new brush for the rectangle (and path), owned by the caller.
+    // A new brush for the rectangle (and path), owned by the caller: what MakeBrush gives once
+    // the paint is ready to draw (PrepareForDrawing).
     virtual Brush* CreateBrush(RectF rect, GraphicsPath* path, int mode, int brightness);
-    // Fills the path with a brush made for the rectangle.
+    // Fills the path with a brush made for the rectangle (the path's bounds when none is given).
     virtual void FillPath(Graphics* graphics, GraphicsPath* path, RectF* rect, int brightness,
                           int mode);
+
+    // Drawing in two steps. PrepareForDrawing (on the thread that owns the document) gets the
+    // paint ready: a picture is read. After it, MakeBrush and FillArea only read the paint, so
+    // any number of threads may draw with it at once.
+    virtual void PrepareForDrawing() {}
+    // The brush CreateBrush gives; null for a picture not read yet (or not readable).
+    virtual Brush* MakeBrush(RectF rect, const GraphicsPath* path, int mode, int brightness) const;
+    // What FillPath draws, from the path made ready for drawing when one is given (made from
+    // `path`).
+    void FillArea(Graphics* graphics, const GraphicsPath& path, const PreparedPath* prepared,
+                  const RectF* rect, int brightness, int mode) const;
     // The colour drawn for a colour in a colour mode.
     static Color ModeColor(const Color& color, int mode);
     static Color Brighten(const Color& color, int brightness);

@@ -88,11 +88,11 @@ public:
     // Paint of every kind. Colour modes 1 to 3 paint in their plain colours; mode 4 inverts
     // and the brightness darkens both colours of hatches, textures and linear gradients; a
     // path gradient keeps its stored colours. A picture that cannot be loaded gives no brush.
-    Brush* CreateBrush(RectF rect, GraphicsPath* path, int mode, int brightness) override;
-    // In the compatible look a path gradient first paints its outer colour where the path
-    // leaves the ellipse inscribed in the rectangle.
-    void FillPath(Graphics* graphics, GraphicsPath* path, RectF* rect, int brightness,
-                  int mode) override;
+    // In the compatible look a path gradient is painted over the ellipse inscribed in the
+    // rectangle, and FillPath first paints its outer colour where the path leaves that ellipse.
+    Brush* MakeBrush(RectF rect, const GraphicsPath* path, int mode, int brightness) const override;
+    // Reads the picture of a texture (once).
+    void PrepareForDrawing() override;
     // The colour a path gradient ends in: colour 2 running to its edge, colour 1 to its centre.
     Color GetOuterColor() const { return GetToCenter() ? GetColor1() : GetColor2(); }
 

@@ -32,7 +32,8 @@ RectF Normalised(RectF r) {
     return r;
 }
 
-Brush* CreateTextureBrush(QImage* image, const RectF& r, BYTE alpha, BYTE wrap, bool stretch) {
+Brush* CreateTextureBrush(const QImage* image, const RectF& r, BYTE alpha, BYTE wrap,
+                          bool stretch) {
     const float width = float(image->width());
     const float height = float(image->height());
     ImageAttributes attributes;
@@ -55,9 +56,16 @@ Brush* CreateTextureBrush(QImage* image, const RectF& r, BYTE alpha, BYTE wrap, 
 
 }  // namespace
 
-Brush* CQarnBrushProperty::CreateBrush(RectF rect, GraphicsPath* path, int mode, int brightness) {
+void CQarnBrushProperty::PrepareForDrawing() {
+    if (brushType_ == Texture) {
+        GetImage();
+    }
+}
+
+Brush* CQarnBrushProperty::MakeBrush(RectF rect, const GraphicsPath* path, int mode,
+                                     int brightness) const {
     if (brushType_ == Solid || mode == 1 || mode == 2 || mode == 3) {
-        return CQarnBasicBrushProperty::CreateBrush(rect, path, mode, brightness);
+        return CQarnBasicBrushProperty::MakeBrush(rect, path, mode, brightness);
     }
     Color color1 = GetColor1();
     Color color2 = GetColor2();
@@ -77,7 +85,7 @@ Brush* CQarnBrushProperty::CreateBrush(RectF rect, GraphicsPath* path, int mode,
             }
             return new HatchBrush(HatchStyle(hatchOrMode_), color1, color2);
         case Texture: {
-            QImage* image = GetImage();
+            const QImage* image = image_.get();
             if (image == nullptr || image->width() <= 0 || image->height() <= 0) {
                 return nullptr;
             }
@@ -118,34 +126,4 @@ Brush* CQarnBrushProperty::CreateBrush(RectF rect, GraphicsPath* path, int mode,
         default:
             return nullptr;
     }
-}
-
-void CQarnBrushProperty::FillPath(Graphics* graphics, GraphicsPath* path, RectF* rect,
-                                  int brightness, int mode) {
-    if (graphics == nullptr || path == nullptr) {
-        return;
-    }
-    RectF r;
-    if (rect != nullptr) {
-        r = *rect;
-    } else {
-        path->GetBounds(&r);
-    }
-    std::unique_ptr<Brush> brush(CreateBrush(r, path, mode, brightness));
-    if (!brush) {
-        return;
-    }
-    if (brush->GetType() == BrushTypePathGradient &&
-        Qarn::GetSVGCompatibility() == kCompatibleLook) {
-        // Outside the ellipse the gradient paints nothing; the outer colour fills that part.
-        // The caller's clip comes back afterwards.
-        GraphicsPath ellipse;
-        ellipse.AddEllipse(Normalised(r));
-        const GraphicsState state = graphics->Save();
-        graphics->SetClip(&ellipse, CombineModeExclude);
-        SolidBrush outer(GetOuterColor());
-        graphics->FillPath(&outer, path);
-        graphics->Restore(state);
-    }
-    graphics->FillPath(brush.get(), path);
 }

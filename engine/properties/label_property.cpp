@@ -119,6 +119,11 @@ void CQarnLabelProperty::Draw(Graphics* graphics) {
     const SolidBrush brush(m_Color);
     const CQarnTextLayout layout(m_strText, *m_pFont, m_rect, m_nXAlign, m_nYAlign, m_nFormatFlags,
                                  m_nTrimming);
+    if (!graphics->OnRaster()) {
+        // On a vector device the label stays text that readers can search and copy.
+        layout.DrawAsText(graphics, QColor::fromRgba(m_Color.GetValue()));
+        return;
+    }
     layout.Draw(graphics, &brush, Qarn::GetConfig()->m_nAntialiase != 0);
 }
 

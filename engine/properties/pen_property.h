@@ -18,7 +18,10 @@ class CQarnBasicBrushProperty;
 class Graphics;
 class GraphicsPath;
 class Pen;
+class PreparedStroke;
 struct RectF;
+template <typename Form>
+class KeptForm;
 
 class CQarnPenProperty : public CQarnProperty {
     QARN_DECLARE_SERIAL(CQarnPenProperty)
@@ -96,9 +99,11 @@ public:
     // coloured inner lines.
     std::vector<std::unique_ptr<Pen>> CreateLineStylePens(const Pen& base) const;
     // Strokes the path with every pen of the line style, each painted with the paint (the
-    // stroke paint when none is given) made for the bounds grown by the stroke.
+    // stroke paint when none is given) made for the bounds grown by the stroke. The base pen's
+    // stroke is taken from `kept` while it fits the path and pen, and kept there when made.
     void DrawPath(Graphics* graphics, GraphicsPath* path, RectF& bounds, CQarnArrowProperty* arrows,
-                  int brightness, unsigned long mode, CQarnBasicBrushProperty* paint);
+                  int brightness, unsigned long mode, CQarnBasicBrushProperty* paint,
+                  const KeptForm<PreparedStroke>* kept = nullptr);
 
 private:
     DWORD reserved_ = 0;

@@ -6,7 +6,9 @@
 #include "platform/brush.h"
 #include "platform/graphics.h"
 #include "platform/graphics_path.h"
+#include "platform/kept_form.h"
 #include "platform/pen.h"
+#include "platform/prepared_stroke.h"
 #include "platform/solid_brush.h"
 #include "properties/arrow_property.h"
 #include "properties/basic_brush_property.h"
@@ -89,7 +91,8 @@ std::vector<std::unique_ptr<Pen>> CQarnPenProperty::CreateLineStylePens(const Pe
 
 void CQarnPenProperty::DrawPath(Graphics* graphics, GraphicsPath* path, RectF& bounds,
                                 CQarnArrowProperty* arrows, int brightness, unsigned long mode,
-                                CQarnBasicBrushProperty* paint) {
+                                CQarnBasicBrushProperty* paint,
+                                const KeptForm<PreparedStroke>* kept) {
     if (graphics == nullptr || path == nullptr) {
         return;
     }
@@ -98,6 +101,23 @@ void CQarnPenProperty::DrawPath(Graphics* graphics, GraphicsPath* path, RectF& b
         arrows->SetArrowAnchors(base.get(), 0);
     }
     std::vector<std::unique_ptr<Pen>> pens = CreateLineStylePens(*base);
+    // The base pen's stroke, made once for the path and the pen's geometry.
+    std::shared_ptr<const PreparedStroke> stroke;
+    if (kept != nullptr) {
+        const float pixelsPerUnit = graphics->PixelsPerUnit();
+        stroke = kept->Get(
+            [&](const PreparedStroke& form) {
+                return form.IsFor(*path, *base) && form.Covers(pixelsPerUnit);
+            },
+            [&] { return std::make_shared<const PreparedStroke>(*path, *base, pixelsPerUnit); });
+    }
+    const auto draw = [&](size_t i) {
+        if (i == 0 && stroke != nullptr) {
+            graphics->DrawPath(pens[i].get(), *stroke);
+        } else {
+            graphics->DrawPath(pens[i].get(), path);
+        }
+    };
 
     RectF paintRect = bounds;
     const float grow = alignment_ == PenAlignmentCenter ? lineWidth_ / 2.0f : 1.0f;
@@ -114,7 +134,7 @@ void CQarnPenProperty::DrawPath(Graphics* graphics, GraphicsPath* path, RectF& b
         // The white line of a compound style stays white; the others carry the paint.
         const bool white = i == 1;
         if (!brush || white) {
-            graphics->DrawPath(pens[i].get(), path);
+            draw(i);
             continue;
         }
         if (outerFirst) {
@@ -125,10 +145,10 @@ void CQarnPenProperty::DrawPath(Graphics* graphics, GraphicsPath* path, RectF& b
             const GraphicsState state = graphics->Save();
             graphics->SetClip(&ellipse, CombineModeExclude);
             pens[i]->SetBrush(&outerBrush);
-            graphics->DrawPath(pens[i].get(), path);
+            draw(i);
             graphics->Restore(state);
         }
         pens[i]->SetBrush(brush.get());
-        graphics->DrawPath(pens[i].get(), path);
+        draw(i);
     }
 }

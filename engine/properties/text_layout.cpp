@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
@@ -14,6 +15,7 @@
 #include "core/rect_geometry.h"
 #include "platform/graphics.h"
 #include "platform/graphics_path.h"
+#include "platform/prepared_path.h"
 #include "properties/font_property.h"
 
 namespace {
@@ -355,6 +357,10 @@ QPainterPath CQarnTextLayout::GetOutline() const {
                 QRectF(x, baseline - metrics.strikeOutPos() - thickness / 2, width, thickness));
         }
     }
+    return ToDocument().map(outline);
+}
+
+QTransform CQarnTextLayout::ToDocument() const {
     // From layout pixels to the flow, then to the document.
     QTransform toDocument =
         QTransform::fromScale(1 / scale_, 1 / scale_) * QTransform::fromTranslate(flow_.X, flow_.Y);
@@ -363,7 +369,52 @@ QPainterPath CQarnTextLayout::GetOutline() const {
         const double cy = rect_.Y + rect_.Height / 2.0;
         toDocument *= QTransform(0, 1, -1, 0, cx, cy);
     }
-    return toDocument.map(outline);
+    return toDocument;
+}
+
+void CQarnTextLayout::DrawAsText(Graphics* graphics, const QColor& color) const {
+    QPainter* painter = graphics != nullptr ? graphics->GetPainter() : nullptr;
+    if (painter == nullptr || !layout_) {
+        return;
+    }
+    const GraphicsState state = graphics->Save();
+    if (const RectF* clip = GetClipRect()) {
+        graphics->IntersectClip(*clip);
+    }
+    painter->save();
+    painter->setTransform(ToDocument(), true);
+    painter->setPen(color);
+    const QFont& font = layout_->font();
+    const QFontMetricsF metrics(font, ReferenceDevice());
+    for (int i = 0; i < GetLineCount(); ++i) {
+        if (!IsShown(i)) {
+            continue;
+        }
+        const QTextLine line = layout_->lineAt(i);
+        const QTextLine shown = i == cutIndex_ ? cut_->lineAt(0) : line;
+        for (const QGlyphRun& run : shown.glyphRuns()) {
+            painter->drawGlyphRun(QPointF(0, 0), run);
+        }
+        const double width = shown.naturalTextWidth();
+        if (width <= 0) {
+            continue;
+        }
+        const double x = shown.naturalTextRect().left();
+        const double baseline = line.y() + line.ascent();
+        const double thickness = std::max(metrics.lineWidth(), kLayoutPixels / 20);
+        if (font.underline()) {
+            painter->fillRect(
+                QRectF(x, baseline + metrics.underlinePos() - thickness / 2, width, thickness),
+                color);
+        }
+        if (font.strikeOut()) {
+            painter->fillRect(
+                QRectF(x, baseline - metrics.strikeOutPos() - thickness / 2, width, thickness),
+                color);
+        }
+    }
+    painter->restore();
+    graphics->Restore(state);
 }
 
 void CQarnTextLayout::Draw(Graphics* graphics, const Brush* brush, bool antialias) const {
@@ -375,11 +426,23 @@ void CQarnTextLayout::Draw(Graphics* graphics, const Brush* brush, bool antialia
         return;
     }
     outline.SetFillMode(FillModeWinding);
+    FillOutline(graphics, brush, PreparedPath(outline), GetClipRect(), antialias);
+}
+
+const RectF* CQarnTextLayout::GetClipRect() const {
+    return (formatFlags_ & NoClip) == 0 ? &rect_ : nullptr;
+}
+
+void CQarnTextLayout::FillOutline(Graphics* graphics, const Brush* brush,
+                                  const PreparedPath& outline, const RectF* clip, bool antialias) {
+    if (graphics == nullptr || brush == nullptr || outline.IsEmpty()) {
+        return;
+    }
     const GraphicsState state = graphics->Save();
-    if ((formatFlags_ & NoClip) == 0) {
-        graphics->IntersectClip(rect_);
+    if (clip != nullptr) {
+        graphics->IntersectClip(*clip);
     }
     graphics->SetSmoothingMode(antialias ? SmoothingModeAntiAlias : SmoothingModeNone);
-    graphics->FillPath(brush, &outline);
+    graphics->FillPath(brush, outline);
     graphics->Restore(state);
 }

@@ -19,7 +19,10 @@ class Brush;
 class CQarnFontProperty;
 class Graphics;
 class QFont;
+class PreparedPath;
+class QColor;
 class QPainterPath;
+class QTransform;
 class QRectF;
 class QTextLayout;
 class QTextOption;
@@ -56,11 +59,22 @@ public:
     // Fills the outline with the brush, clipped to the rectangle unless the no-clip flag is
     // set, with smooth edges or crisp ones.
     void Draw(Graphics* graphics, const Brush* brush, bool antialias) const;
+    // The shown glyphs as text in one colour, clipped as Draw clips: on a vector device (PDF)
+    // the text stays text, with its font embedded, which readers can search and copy. The
+    // glyphs have the shapes GetOutline gives.
+    void DrawAsText(Graphics* graphics, const QColor& color) const;
+    // The rectangle drawing clips to; null with the no-clip flag.
+    const RectF* GetClipRect() const;
+    // What Draw does with an outline made beforehand (from GetOutline, winding).
+    static void FillOutline(Graphics* graphics, const Brush* brush, const PreparedPath& outline,
+                            const RectF* clip, bool antialias);
 
 private:
     // Lines run across the "flow" rectangle; for vertical text it is the rectangle turned a
     // quarter about its centre.
     RectF ToDocument(const RectF& flowBox) const;
+    // From the layout's pixels to the document.
+    QTransform ToDocument() const;
     // A box `r` of the layout (in its pixels) in the flow.
     QRectF FromLayout(const QRectF& r) const;
     bool IsShown(int index) const;

@@ -1,5 +1,6 @@
 #include "properties/text_property.h"
 
+#include <QColor>
 #include <memory>
 
 #include "core/component.h"
@@ -15,6 +16,7 @@
 #include "properties/brush_property.h"
 #include "properties/embedded_brush.h"
 #include "properties/text_layout.h"
+#include "properties/text_outline.h"
 
 QARN_IMPLEMENT_SERIAL(CQarnTextProperty, CQarnFontProperty, 0)
 
@@ -159,6 +161,12 @@ std::unique_ptr<CQarnTextLayout> CQarnTextProperty::CreateLayout(const RectF& r,
                                              m_dwFormatFlags | extraFlags, m_nTrimming);
 }
 
+void CQarnTextProperty::PrepareForDrawing() {
+    if (m_pBrush != nullptr) {
+        m_pBrush->PrepareForDrawing();
+    }
+}
+
 void CQarnTextProperty::Draw(Graphics* graphics, const RectF& r, CQarnBasicBrushProperty* paint) {
     if (graphics == nullptr || m_strText.isEmpty()) {
         return;
@@ -173,7 +181,19 @@ void CQarnTextProperty::Draw(Graphics* graphics, const RectF& r, CQarnBasicBrush
     if (!fill) {
         return;
     }
-    const std::unique_ptr<CQarnTextLayout> layout = CreateLayout(box);
+    if (!graphics->OnRaster() && fill->GetType() == BrushTypeSolidColor) {
+        // On a vector device plain text stays text: readers find, copy and read it aloud.
+        const Color color = static_cast<const SolidBrush*>(fill.get())->GetColor();
+        CreateLayout(box)->DrawAsText(graphics, QColor::fromRgba(color.GetValue()));
+        return;
+    }
+    CQarnTextOutline::Key key(m_strText, *this, box, m_nXAlign, m_nYAlign, m_dwFormatFlags,
+                              m_nTrimming);
+    const std::shared_ptr<const CQarnTextOutline> layout = m_Outline.Get(
+        [&](const CQarnTextOutline& kept) { return kept.IsFor(key); },
+        [&] {
+            return std::make_shared<const CQarnTextOutline>(std::move(key), *CreateLayout(box));
+        });
     const bool antialias = Qarn::GetConfig()->m_nAntialiase != 0;
     const bool pathGradient = brush->GetBrushType() == CQarnBrushProperty::PathGradient;
     if (!pathGradient || Qarn::GetSVGCompatibility() < 1100) {

@@ -10,6 +10,7 @@
 #include "core/text_facet.h"
 #include "platform/color.h"
 #include "platform/crect.h"
+#include "platform/kept_form.h"
 #include "platform/rect_f.h"
 #include "properties/char_range.h"
 #include "properties/font_property.h"
@@ -18,6 +19,7 @@ class CDC;
 class CQarnBasicBrushProperty;
 class CQarnComponent;
 class CQarnTextLayout;
+class CQarnTextOutline;
 
 class CQarnTextProperty : public CQarnFontProperty, public CQarnTextFacet {
     QARN_DECLARE_SERIAL(CQarnTextProperty)
@@ -101,8 +103,11 @@ public:
     // The layout this text gets in r, as it is drawn and measured.
     std::unique_ptr<CQarnTextLayout> CreateLayout(const RectF& r, DWORD extraFlags = 0) const;
 
-    // The text laid out in r and painted with `paint`, else with the colour brush.
+    // The text laid out in r and painted with `paint`, else with the colour brush. The glyph
+    // outline is kept for the next drawing of the same text in the same place.
     void Draw(Graphics* graphics, const RectF& r, CQarnBasicBrushProperty* paint) override;
+    // Readies the colour brush's paint.
+    void PrepareForDrawing() override;
 
     void Serialize(CArchive& ar) override;
 
@@ -121,4 +126,5 @@ private:
     BYTE m_nXAlign = Center;
     BYTE m_nYAlign = Center;
     CQarnBasicBrushProperty* m_pBrush = nullptr;
+    KeptForm<CQarnTextOutline> m_Outline;
 };

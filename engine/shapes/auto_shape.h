@@ -74,6 +74,8 @@ public:
     // Each filled element painted with its shadow brush, placed by the instance's shadow.
     void DrawShadowEffect(Graphics* graphics, CPoint* origin, Matrix* matrix,
                           CQarnShadowFacet* shadow) override;
+    // Also finds the template and readies the paints of the parts' own shadows.
+    void PrepareForDrawing() override;
     void ExportToSVG(QString* out, QString* folder) override;
 
     // The five standard anchors first when the template offers them, then the template's

@@ -55,7 +55,8 @@ public:
 
 private:
     static std::vector<const CQarnAutoShapeTempl*>& Active() {
-        static std::vector<const CQarnAutoShapeTempl*> active;
+        // Per thread: each drawing thread expands its own nesting of templates.
+        thread_local std::vector<const CQarnAutoShapeTempl*> active;
         return active;
     }
 
@@ -311,13 +312,33 @@ void CQarnAutoShape::DrawShadowEffect(Graphics* graphics, CPoint* origin, Matrix
     shadow->GetTransformMatrix(placement, GetRectF());
     world.Multiply(&placement, MatrixOrderPrepend);
     graphics->SetTransform(&world);
-    InitElements(kShadowMode);
-    for (const std::unique_ptr<CQarnElement>& element : m_Elements) {
-        CQarnBasicBrushProperty* paint = element->GetBrush();
-        if (paint != nullptr && element->HasFlag(CQarnElement::kFill)) {
-            RectF bounds = Normalized(element->GetRectF());
-            paint->FillPath(graphics, element->GetPath(), &bounds, 100, 0);
+    InitElements(0);
+    // Each element casts the shadow of its own template part when that part has one, else the
+    // instance's (the paints InitElements(kShadowMode) would give, without handing them over:
+    // drawing writes nothing).
+    for (size_t i = 0; i < m_Elements.size(); ++i) {
+        const CQarnElement& element = *m_Elements[i];
+        const CQarnComponent* source = i < m_ElementSources.size() ? m_ElementSources[i] : nullptr;
+        CQarnShadowFacet* casting =
+            source != nullptr && source->GetUseItsOwn() && source->GetShadowFacet() != nullptr
+                ? source->GetShadowFacet()
+                : shadow;
+        CQarnBasicBrushProperty* paint = casting->GetBrushProperty();
+        if (paint != nullptr && element.HasFlag(CQarnElement::kFill)) {
+            RectF bounds = Normalized(element.GetRectF());
+            paint->PrepareForDrawing();
+            paint->FillArea(graphics, *element.GetPath(), nullptr, &bounds, 100, 0);
         }
     }
-    InitElements(0);
+}
+
+void CQarnAutoShape::PrepareForDrawing() {
+    GetTemplate();
+    CQarnComponent::PrepareForDrawing();
+    for (const CQarnComponent* source : m_ElementSources) {
+        const CQarnShadowFacet* own = source != nullptr ? source->GetShadowFacet() : nullptr;
+        if (own != nullptr && own->GetBrushProperty() != nullptr) {
+            own->GetBrushProperty()->PrepareForDrawing();
+        }
+    }
 }

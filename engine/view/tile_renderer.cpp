@@ -10,7 +10,6 @@
 #include "core/component.h"
 #include "core/doc.h"
 #include "platform/graphics.h"
-#include "view/concurrent_drawing.h"
 #include "view/spatial_index.h"
 
 struct CQarnTileRenderer::Job {
@@ -18,7 +17,6 @@ struct CQarnTileRenderer::Job {
     QRegion area;
     CRect docArea;
     std::vector<CQarnComponent*> components;
-    bool concurrent = true;
 };
 
 namespace {
@@ -77,30 +75,23 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache, const std::vector<Pa
         const QRect device = job.area.boundingRect().translated(job.tile->DeviceRect().topLeft());
         job.docArea = cache.ToDocument(device);
         m_Index.Query(job.docArea, job.components);
+        // Once prepared, a component's drawing writes nothing: any thread may draw it, and
+        // several at once (a component crossing two tiles is drawn for both).
         for (CQarnComponent* c : job.components) {
-            Qarn::PrepareForDrawing(c);
+            c->PrepareForDrawing();
         }
-        job.concurrent =
-            std::all_of(job.components.begin(), job.components.end(),
-                        [](CQarnComponent* c) { return Qarn::CanDrawConcurrently(c); });
     }
 
     std::vector<Job*> shared;
-    std::vector<Job*> own;
-    for (Job& job : jobs) {
-        (job.concurrent ? shared : own).push_back(&job);
-    }
-    m_nParallel = int(shared.size());
-    m_nSerial = int(own.size());
-
     size_t components = 0;
-    for (const Job* job : shared) {
-        components += job->components.size();
+    for (Job& job : jobs) {
+        shared.push_back(&job);
+        components += job.components.size();
     }
+    std::vector<Job*> own;
     if (shared.size() == 1 || components < kWorthSharing) {
         // Waking the helpers would cost more than the drawing.
-        own.insert(own.begin(), shared.begin(), shared.end());
-        shared.clear();
+        own.swap(shared);
     }
     m_nParallel = int(shared.size());
     m_nSerial = int(own.size());
@@ -108,7 +99,7 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache, const std::vector<Pa
         std::atomic<size_t> next{0};
         auto work = [&] {
             for (size_t i = next++; i < shared.size(); i = next++) {
-                Draw(cache, *shared[i], true);
+                Draw(cache, *shared[i]);
             }
         };
         const int helpers = std::min<int>(Helpers().maxThreadCount(), int(shared.size()) - 1);
@@ -119,7 +110,7 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache, const std::vector<Pa
         Helpers().waitForDone();
     }
     for (Job* job : own) {
-        Draw(cache, *job, false);
+        Draw(cache, *job);
     }
     for (Job& job : jobs) {
         job.tile->dirty -= job.area;
@@ -127,7 +118,7 @@ void CQarnTileRenderer::Render(const CQarnTileCache& cache, const std::vector<Pa
     }
 }
 
-void CQarnTileRenderer::Draw(const CQarnTileCache& cache, Job& job, bool locked) const {
+void CQarnTileRenderer::Draw(const CQarnTileCache& cache, Job& job) const {
     // The part of the page and the part of the desk are drawn apart: on the page, lines that
     // leave it are cut at its edge, as on a drawing of the page alone.
     const QRect tile = job.tile->DeviceRect();
@@ -136,15 +127,15 @@ void CQarnTileRenderer::Draw(const CQarnTileCache& cache, Job& job, bool locked)
     const QRegion onPage = job.area.intersected(page);
     const QRegion offPage = job.area.subtracted(page);
     if (!onPage.isEmpty()) {
-        DrawRegion(cache, job, onPage, &page, locked);
+        DrawRegion(cache, job, onPage, &page);
     }
     if (!offPage.isEmpty()) {
-        DrawRegion(cache, job, offPage, nullptr, locked);
+        DrawRegion(cache, job, offPage, nullptr);
     }
 }
 
 void CQarnTileRenderer::DrawRegion(const CQarnTileCache& cache, Job& job, const QRegion& area,
-                                   const QRect* page, bool locked) const {
+                                   const QRect* page) const {
     // The graphics system starts each run of pixels of a thin line or a gradient where the
     // line or the run enters the drawing surface, so a surface that cuts a shape draws it a
     // level lighter or darker here and there. The shapes are therefore drawn whole on a scratch
@@ -180,12 +171,7 @@ void CQarnTileRenderer::DrawRegion(const CQarnTileCache& cache, Job& job, const 
         graphics.SetRenderingOrigin(-origin.x() % 8, -origin.y() % 8);
         m_Doc.DrawUnderlay(&graphics, m_pCanvas);
         for (CQarnComponent* c : job.components) {
-            if (locked) {
-                std::lock_guard<std::mutex> guard(Qarn::DrawLockOf(c));
-                c->Draw(&graphics, job.docArea, nullptr, nullptr, 0);
-            } else {
-                c->Draw(&graphics, job.docArea, nullptr, nullptr, 0);
-            }
+            c->Draw(&graphics, job.docArea, nullptr, nullptr, 0);
         }
     }
     QPainter copy(&job.tile->image);

@@ -1,8 +1,8 @@
 #pragma once
 // Draws the dirty pixels of tiles from the page's spatial index: the paper, background and
-// grid, then only the components that meet those pixels, in drawing order. Tiles whose
-// components may all be drawn on other threads are shared out among the cores; the rest are
-// drawn on the calling thread (see view/concurrent_drawing.h).
+// grid, then only the components that meet those pixels, in drawing order. The components are
+// prepared for drawing on the calling thread (CQarnComponent::PrepareForDrawing), after which
+// drawing them writes nothing, and the tiles are shared out among the cores.
 
 #include <QRegion>
 #include <vector>
@@ -39,10 +39,10 @@ public:
 
 private:
     struct Job;
-    void Draw(const CQarnTileCache& cache, Job& job, bool locked) const;
+    void Draw(const CQarnTileCache& cache, Job& job) const;
     // Draws the dirty pixels of one part of a tile; `page` (tile pixels) cuts the shapes.
-    void DrawRegion(const CQarnTileCache& cache, Job& job, const QRegion& area, const QRect* page,
-                    bool locked) const;
+    void DrawRegion(const CQarnTileCache& cache, Job& job, const QRegion& area,
+                    const QRect* page) const;
 
     const CQarnDoc& m_Doc;
     CQarnCanvas* m_pCanvas;
