@@ -90,6 +90,9 @@ void CParallelPagePainter::PaintBand(QImage* target, const Band& band) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(m_dScale, m_dScale);
     Graphics graphics(&painter);
+    // The page is drawn once: what components keep for their next drawing is the view's
+    // business, not an export's.
+    graphics.SetDrawsOnce(true);
     const CRect page(0, 0, m_pCanvas->GetWidth(), m_pCanvas->GetHeight());
     m_Doc.DrawUnderlay(&graphics, m_pCanvas);
     for (CQarnComponent* c : band.components) {
