@@ -36,9 +36,12 @@ void CQarnElement::Draw(Graphics* graphics, DWORD /*state*/, BYTE mode) {
     if (!outlineOnly && HasFlag(kFill) && brush_ != nullptr) {
         // Readying a paint that is ready reads it only.
         brush_->PrepareForDrawing();
+        // A drawing made once (an export) uses a kept form but keeps none of its own.
+        const auto fits = [&](const PreparedPath& form) { return form.IsFor(path_); };
         const std::shared_ptr<const PreparedPath> fill =
-            fillForm_.Get([&](const PreparedPath& form) { return form.IsFor(path_); },
-                          [&] { return std::make_shared<const PreparedPath>(path_); });
+            graphics->DrawsOnce()
+                ? fillForm_.Find(fits)
+                : fillForm_.Get(fits, [&] { return std::make_shared<const PreparedPath>(path_); });
         brush_->FillArea(graphics, path_, fill.get(), &bounds, shade_, 0);
     }
     if ((outlineOnly || HasFlag(kDrawLine)) && pen_ != nullptr) {

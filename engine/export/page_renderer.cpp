@@ -135,6 +135,7 @@ bool CPageRenderer::WritePdf(const CQarnDoc& doc, CQarnCanvas* canvas, const QSt
         painter.scale(1200 / kUnitsPerInch, 1200 / kUnitsPerInch);
         {
             Graphics graphics(&painter);
+            graphics.SetDrawsOnce(true);
             doc.Draw(&graphics, CRect(0, 0, canvas->GetWidth(), canvas->GetHeight()), canvas, 0);
         }
         painter.end();

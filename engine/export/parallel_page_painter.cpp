@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <thread>
 
 #include "core/canvas.h"
@@ -11,6 +12,7 @@
 #include "core/doc.h"
 #include "core/layer.h"
 #include "platform/graphics.h"
+#include "properties/text_property.h"
 
 namespace {
 
@@ -20,6 +22,13 @@ constexpr int kBoundsSlack = 2;
 
 // Too few components to be worth waking threads for.
 constexpr size_t kWorthSharing = 64;
+
+// A text drawn without clipping may reach beyond the bounds of its component.
+bool PaintsBeyondItsBounds(const CQarnComponent& c) {
+    const auto* text = dynamic_cast<const CQarnTextProperty*>(c.GetTextFacet());
+    return text != nullptr && c.GetDrawText() &&
+           (text->GetStringFormat() & CQarnTextProperty::NoClip) != 0;
+}
 
 }  // namespace
 
@@ -45,6 +54,12 @@ CParallelPagePainter::CParallelPagePainter(const CQarnDoc& doc, CQarnCanvas* can
                 continue;
             }
             c->PrepareForDrawing();
+            if (PaintsBeyondItsBounds(*c)) {
+                // Drawn in every band.
+                m_Placed.push_back(
+                    {c, std::numeric_limits<int>::min() / 2, std::numeric_limits<int>::max() / 2});
+                continue;
+            }
             const CRect bounds = c->GetBoundRect(false);
             const double top = std::floor((bounds.top - kBoundsSlack) * scale);
             const double bottom = std::ceil((bounds.bottom + kBoundsSlack) * scale);
@@ -90,6 +105,9 @@ void CParallelPagePainter::PaintBand(QImage* target, const Band& band) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(m_dScale, m_dScale);
     Graphics graphics(&painter);
+    // The page is drawn once: what components keep for their next drawing is the view's
+    // business, not an export's.
+    graphics.SetDrawsOnce(true);
     const CRect page(0, 0, m_pCanvas->GetWidth(), m_pCanvas->GetHeight());
     m_Doc.DrawUnderlay(&graphics, m_pCanvas);
     for (CQarnComponent* c : band.components) {

@@ -73,6 +73,10 @@ public:
     // Whether the painter draws on a raster (an image, a widget) rather than a vector device
     // (PDF, print).
     bool OnRaster() const;
+    // Whether what is drawn is drawn once only (an export): forms made for drawing are then
+    // not worth keeping for the next time.
+    bool DrawsOnce() const { return drawsOnce_; }
+    void SetDrawsOnce(bool once) { drawsOnce_ = once; }
     Status FillRectangle(const Brush* brush, const RectF& rect);
     Status DrawRectangle(const Pen* pen, const RectF& rect);
     Status FillEllipse(const Brush* brush, const RectF& rect);
@@ -174,4 +178,5 @@ private:
     std::vector<SavedState> saved_;
     GraphicsState nextState_ = 1;
     mutable Status lastStatus_ = Ok;
+    bool drawsOnce_ = false;
 };

@@ -28,6 +28,12 @@ public:
         form_.store(form, std::memory_order_release);
         return form;
     }
+    // The kept form when `fits(form)` says it serves, else null (nothing is made or kept).
+    template <typename Fits>
+    std::shared_ptr<const Form> Find(const Fits& fits) const {
+        std::shared_ptr<const Form> form = form_.load(std::memory_order_acquire);
+        return form != nullptr && fits(*form) ? form : nullptr;
+    }
     // The form kept now (null when none).
     std::shared_ptr<const Form> Peek() const { return form_.load(std::memory_order_acquire); }
     void Clear() { form_.store(nullptr, std::memory_order_release); }

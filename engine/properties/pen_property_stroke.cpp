@@ -105,11 +105,13 @@ void CQarnPenProperty::DrawPath(Graphics* graphics, GraphicsPath* path, RectF& b
     std::shared_ptr<const PreparedStroke> stroke;
     if (kept != nullptr) {
         const float pixelsPerUnit = graphics->PixelsPerUnit();
-        stroke = kept->Get(
-            [&](const PreparedStroke& form) {
-                return form.IsFor(*path, *base) && form.Covers(pixelsPerUnit);
-            },
-            [&] { return std::make_shared<const PreparedStroke>(*path, *base, pixelsPerUnit); });
+        const auto fits = [&](const PreparedStroke& form) {
+            return form.IsFor(*path, *base) && form.Covers(pixelsPerUnit);
+        };
+        // A drawing made once (an export) strokes directly unless a stroke is kept already.
+        stroke = graphics->DrawsOnce() ? kept->Find(fits) : kept->Get(fits, [&] {
+            return std::make_shared<const PreparedStroke>(*path, *base, pixelsPerUnit);
+        });
     }
     const auto draw = [&](size_t i) {
         if (i == 0 && stroke != nullptr) {

@@ -17,6 +17,7 @@
 #include "platform/graphics_path.h"
 #include "platform/prepared_path.h"
 #include "properties/font_property.h"
+#include "properties/glyph_outlines.h"
 
 namespace {
 
@@ -338,7 +339,7 @@ QPainterPath CQarnTextLayout::GetOutline() const {
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
             for (qsizetype g = 0; g < glyphs.size() && g < positions.size(); ++g) {
-                outline.addPath(raw.pathForGlyph(glyphs[g]).translated(positions[g]));
+                outline.addPath(Qarn::GlyphOutline(raw, glyphs[g]).translated(positions[g]));
             }
         }
         const double width = shown.naturalTextWidth();

@@ -15,6 +15,7 @@
 #include "properties/pen_property.h"
 #include "properties/text_property.h"
 #include "shapes/poly.h"
+#include "shapes/rect.h"
 #include "support/mixed_page.h"
 
 namespace {
@@ -61,6 +62,27 @@ TEST(PageThreads, TheSampleDrawsTheSameOnAnyNumberOfThreads) {
         doc.GoToCanvas(canvas);
         ExpectSameOnEveryThreadCount(doc, 150);
     }
+}
+
+TEST(PageThreads, TextLeavingItsShapeIsDrawnInEveryBandItReaches) {
+    CQarnDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    // Many small shapes at the top and at the bottom put the cut between the bands near the
+    // middle, below two tiny shapes whose unclipped text reaches far beyond them.
+    for (int i = 0; i < 100; ++i) {
+        doc.AddTail(new CQarnRect(RectF(float(8 * i % 800), 60, 6, 6)));
+        doc.AddTail(new CQarnRect(RectF(float(8 * i % 800), 1000, 6, 6)));
+    }
+    for (const float y : {470.0f, 530.0f}) {
+        auto* box = new CQarnRect(RectF(300, y, 4, 4));
+        auto* text = new CQarnTextProperty();
+        text->SetText(QStringLiteral("Spilling over"));
+        text->SetFontSize(100.0f);
+        text->SetStringFormat(CQarnTextProperty::NoClip | CQarnTextProperty::NoWrap);
+        box->AddProperty(text);
+        doc.AddTail(box);
+    }
+    ExpectSameOnEveryThreadCount(doc, 96);
 }
 
 // A polyline with a text and a wide pen, built fresh with the values given.
