@@ -258,7 +258,7 @@ void CQarnView::EditTextInPlace(CQarnComponent* component) {
         Q_EMIT CommandsChanged();
     });
     editor->show();
-    editor->setFocus(Qt::OtherFocusReason);
+    editor->TakeFocus();
 }
 
 CInPlaceTextEditor* CQarnView::GetTextEditor() const {

@@ -1,4 +1,7 @@
 // Writing text: the text tools with their Properties sheet, and editing a text in place.
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -162,4 +165,37 @@ TEST_F(TextToolTest, TheInPlaceEditorFollowsTheZoomAndGoesWithItsComponent) {
     QApplication::processEvents();
     EXPECT_EQ(view->GetTextEditor(), nullptr);
     doc->PutBack(std::unique_ptr<CQarnComponent>(box), Layer0(), nullptr);
+}
+
+TEST_F(TextToolTest, ATurnedComponentsTextIsEditedTurnedWithIt) {
+    CQarnRect* box = AddTextBox(RectF(100, 100, 200, 100), QStringLiteral("Turned"));
+    box->SetRotateAngle(30.0f);
+    box->ResetPath();
+    view->RefreshAll();
+    const QByteArray before = Bytes();
+    view->EditTextInPlace(box);
+    CInPlaceTextEditor* editor = view->GetTextEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_DOUBLE_EQ(editor->GetShownAngle(), 30.0);
+    // The turned editor is shown where the turned box is: around the box's centre, which the
+    // turn about that same centre leaves in place.
+    QWidget* holder = editor->graphicsProxyWidget()->scene()->views().first();
+    EXPECT_TRUE(holder->isVisible());
+    EXPECT_TRUE(holder->geometry().contains(At(200, 150)));
+    EXPECT_GT(holder->height(), editor->height()) << "the turned editor needs more room";
+    QTest::keyClicks(editor, QStringLiteral("Kept"));
+    QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(view->GetTextEditor(), nullptr);
+    EXPECT_EQ(box->GetText(), QStringLiteral("Kept"));
+    EXPECT_EQ(UndoDepth(), 1);
+    Undo();
+    EXPECT_EQ(Bytes(), before);
+
+    // An upright component's editor is no turned one.
+    box->SetRotateAngle(0.0f);
+    view->EditTextInPlace(box);
+    ASSERT_NE(view->GetTextEditor(), nullptr);
+    EXPECT_EQ(view->GetTextEditor()->graphicsProxyWidget(), nullptr);
+    view->GetTextEditor()->Cancel();
 }

@@ -1,6 +1,10 @@
 #include "view/tools/in_place_text_editor.h"
 
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QKeyEvent>
+#include <QTransform>
 #include <cmath>
 
 #include "core/component.h"
@@ -31,8 +35,45 @@ CInPlaceTextEditor::CInPlaceTextEditor(CQarnView* view, CQarnComponent* componen
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (TurnedAngle() != 0.0f) {
+        HoldTurned();
+    }
     Place();
     selectAll();
+}
+
+float CInPlaceTextEditor::TurnedAngle() const {
+    const float angle = m_pComponent->GetRotateAngle();
+    return std::isfinite(angle) && std::fabs(std::remainder(angle, 360.0f)) >= 0.01f ? angle : 0.0f;
+}
+
+void CInPlaceTextEditor::HoldTurned() {
+    auto* holder = new QGraphicsView(m_pView->viewport());
+    holder->setFrameShape(QFrame::NoFrame);
+    holder->setStyleSheet(QStringLiteral("background: transparent"));
+    holder->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    holder->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    holder->setAccessibleName(QStringLiteral("Text of the turned component"));
+    auto* scene = new QGraphicsScene(holder);
+    holder->setScene(scene);
+    setParent(nullptr);
+    m_pProxy = scene->addWidget(this);
+    m_pHolder = holder;
+    // The holder goes with the editor (the view deletes the editor when editing ends).
+    connect(this, &QObject::destroyed, holder, &QObject::deleteLater);
+    holder->show();
+}
+
+qreal CInPlaceTextEditor::GetShownAngle() const {
+    return m_pProxy != nullptr ? m_pProxy->rotation() : 0.0;
+}
+
+void CInPlaceTextEditor::TakeFocus() {
+    if (m_pHolder != nullptr) {
+        m_pHolder->setFocus(Qt::OtherFocusReason);
+        m_pProxy->setFocus(Qt::OtherFocusReason);
+    }
+    setFocus(Qt::OtherFocusReason);
 }
 
 void CInPlaceTextEditor::Place() {
@@ -55,12 +96,38 @@ void CInPlaceTextEditor::Place() {
     area.setHeight(std::max(area.height(), metrics.lineSpacing() * 2 + 8));
     const QPoint centre = area.center();
     area.moveCenter(centre);
-    setGeometry(area);
+    if (m_pProxy == nullptr) {
+        setGeometry(area);
+        return;
+    }
+    // Turned: the box's centre turns about the component's rotate centre, and the editor turns
+    // about its own centre by the same angle.
+    const float angle = TurnedAngle();
+    CPoint pivot(int(std::lround(m_pComponent->GetRotateCenter().X)),
+                 int(std::lround(m_pComponent->GetRotateCenter().Y)));
+    m_pView->DocToClient(pivot);
+    const QPointF shownCentre = QTransform()
+                                    .translate(pivot.x, pivot.y)
+                                    .rotate(angle)
+                                    .translate(-pivot.x, -pivot.y)
+                                    .map(QPointF(area.center()));
+    resize(area.size());
+    m_pProxy->setPos(0, 0);
+    m_pProxy->setTransformOriginPoint(area.width() / 2.0, area.height() / 2.0);
+    m_pProxy->setRotation(angle);
+    const QRectF turned = m_pProxy->sceneBoundingRect();
+    m_pHolder->scene()->setSceneRect(turned);
+    QRectF shown(QPointF(), turned.size());
+    shown.moveCenter(shownCentre);
+    m_pHolder->setGeometry(shown.toAlignedRect());
 }
 
 void CInPlaceTextEditor::End() {
     m_bEnded = true;
     hide();
+    if (m_pHolder != nullptr) {
+        m_pHolder->hide();
+    }
     Q_EMIT Ended();
 }
 
