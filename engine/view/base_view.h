@@ -75,6 +75,9 @@ public:
     // returns the number of selected components.
     virtual int SelectWithinRect(const CRect& clientRect, int mode, bool add);
     virtual int SelectWithinElps(const CRect& clientRect, int mode, bool add);
+    // What both share: the components of the shown page's layers (the current one only with
+    // the flag) that qualify for the mode within the rectangle or the ellipse it bounds.
+    int SelectWithin(const CRect& clientRect, int mode, bool add, bool ellipse);
     // Empties the selection unless `add`; the polygon test belongs to the lasso tool.
     virtual int SelectWithinPoly(const POINT* points, int count, int mode, bool add);
     // Repaints the component where it is and where it was when last repainted.

@@ -141,6 +141,14 @@ bool CQarnBaseView::Qualifies(CQarnComponent* c, int mode, const QRectF& area, b
 }
 
 int CQarnBaseView::SelectWithinRect(const CRect& clientRect, int mode, bool add) {
+    return SelectWithin(clientRect, mode, add, false);
+}
+
+int CQarnBaseView::SelectWithinElps(const CRect& clientRect, int mode, bool add) {
+    return SelectWithin(clientRect, mode, add, true);
+}
+
+int CQarnBaseView::SelectWithin(const CRect& clientRect, int mode, bool add, bool ellipse) {
     if (!add) {
         Select(nullptr, false);
     }
@@ -151,7 +159,6 @@ int CQarnBaseView::SelectWithinRect(const CRect& clientRect, int mode, bool add)
     const QRectF area = m_Mapping.ClientToDoc(QRectF(QPointF(clientRect.left, clientRect.top),
                                                      QPointF(clientRect.right, clientRect.bottom))
                                                   .normalized());
-    const bool ellipse = false;
     const CRect probe(int(area.left()) - 1, int(area.top()) - 1, int(area.right()) + 1,
                       int(area.bottom()) + 1);
     std::vector<CQarnComponent*> candidates;
@@ -164,37 +171,6 @@ int CQarnBaseView::SelectWithinRect(const CRect& clientRect, int mode, bool add)
         std::vector<CQarnComponent*> chosen;
         for (CQarnComponent* c : candidates) {
             if (c->GetParentGroup() == nullptr && Qualifies(c, mode, area, ellipse)) {
-                chosen.push_back(c);
-            }
-        }
-        SelectMany(chosen);
-    }
-    return m_Selection.Count();
-}
-
-int CQarnBaseView::SelectWithinElps(const CRect& clientRect, int mode, bool add) {
-    if (!add) {
-        Select(nullptr, false);
-    }
-    CQarnCanvas* page = GetShownCanvas();
-    if (page == nullptr) {
-        return m_Selection.Count();
-    }
-    const QRectF area = m_Mapping.ClientToDoc(QRectF(QPointF(clientRect.left, clientRect.top),
-                                                     QPointF(clientRect.right, clientRect.bottom))
-                                                  .normalized());
-    const CRect probe(int(area.left()) - 1, int(area.top()) - 1, int(area.right()) + 1,
-                      int(area.bottom()) + 1);
-    std::vector<CQarnComponent*> candidates;
-    for (CQarnLayer* layer : page->GetLayers()) {
-        if ((mode & 0xF0) != 0 && layer != page->GetCurrentLayer()) {
-            continue;
-        }
-        candidates.clear();
-        m_Index.QueryLayer(layer, probe, candidates);
-        std::vector<CQarnComponent*> chosen;
-        for (CQarnComponent* c : candidates) {
-            if (c->GetParentGroup() == nullptr && Qualifies(c, mode, area, true)) {
                 chosen.push_back(c);
             }
         }
