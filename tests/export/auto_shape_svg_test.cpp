@@ -5,8 +5,6 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
@@ -128,17 +126,13 @@ TEST_F(AutoShapeSvgTest, EachInstanceIsAGroupOfItsTemplatesElementsWithItsShadow
 }
 
 TEST_F(AutoShapeSvgTest, RsvgRendersThePageAsItDraws) {
-    const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
-    if (rsvg.isEmpty()) {
+    if (RsvgConvertPath().isEmpty()) {
         GTEST_SKIP() << "rsvg-convert is missing (librsvg2-bin)";
     }
     const QString path = Export();
-    const QString rendered = dir.filePath(QStringLiteral("rsvg.png"));
-    ASSERT_EQ(QProcess::execute(rsvg, {QStringLiteral("--background-color=white"), path,
-                                       QStringLiteral("-o"), rendered}),
-              0);
+    const QImage theirs = RenderWithRsvg(path);
+    ASSERT_FALSE(theirs.isNull());
     const QImage ours = CPageRenderer::ToImage(doc, doc.GetCurrentCanvas(), 100);
-    const QImage theirs(rendered);
     ASSERT_EQ(theirs.size(), ours.size());
     EXPECT_LT(FarShare(ours, theirs), 0.03);
     // Something plainly missing fails the same measure.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -34,4 +36,23 @@ void ExpectSvgWitnessesAccept(const QString& path) {
         EXPECT_EQ(Run(rsvg, {QStringLiteral("--format=png"), path}, &output), 0)
             << path.toStdString() << ": " << output.toStdString();
     }
+}
+
+QString RsvgConvertPath() {
+    return QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+}
+
+QImage RenderWithRsvg(const QString& svgPath) {
+    const QString rsvg = RsvgConvertPath();
+    const QFileInfo svg(svgPath);
+    const QString png = svg.dir().filePath(svg.completeBaseName() + QStringLiteral("-rsvg.png"));
+    QString output;
+    const int code =
+        rsvg.isEmpty()
+            ? -1
+            : Run(rsvg,
+                  {QStringLiteral("--background-color=white"), svgPath, QStringLiteral("-o"), png},
+                  &output);
+    EXPECT_EQ(code, 0) << svgPath.toStdString() << ": " << output.toStdString();
+    return code == 0 ? QImage(png) : QImage();
 }
