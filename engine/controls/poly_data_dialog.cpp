@@ -200,13 +200,14 @@ std::vector<PointF> CQarnPolyDataDialog::GetPoints() const {
     return points;
 }
 
+bool CQarnPolyDataDialog::SamePoints(const CQarnPoly& poly, const std::vector<PointF>& points) {
+    return int(points.size()) == poly.GetPointCount() &&
+           std::equal(points.begin(), points.end(), poly.GetPointArray(),
+                      [](const PointF& a, const PointF& b) { return a.X == b.X && a.Y == b.Y; });
+}
+
 bool CQarnPolyDataDialog::Apply(CQarnPoly& poly, const std::vector<PointF>& points) {
-    const PointF* current = poly.GetPointArray();
-    const bool same =
-        int(points.size()) == poly.GetPointCount() &&
-        std::equal(points.begin(), points.end(), current,
-                   [](const PointF& a, const PointF& b) { return a.X == b.X && a.Y == b.Y; });
-    if (same || points.size() < size_t(kFewestPoints)) {
+    if (SamePoints(poly, points) || points.size() < size_t(kFewestPoints)) {
         return false;
     }
     poly.SetPointArray(points);

@@ -24,6 +24,8 @@ public:
     // Replaces the poly's points and rebuilds its frame and outline; false when they are the
     // points it has.
     static bool Apply(CQarnPoly& poly, const std::vector<PointF>& points);
+    // Whether the points are exactly the ones the poly has.
+    static bool SamePoints(const CQarnPoly& poly, const std::vector<PointF>& points);
 
     QTableWidget* GetTable() const { return m_pTable; }
     QPushButton* GetInsertButton() const { return m_pInsert; }

@@ -396,10 +396,7 @@ void RunPolyData(CQarnView& view, unsigned int) {
         return;
     }
     const std::vector<PointF> points = dialog.GetPoints();
-    const PointF* current = poly->GetPointArray();
-    if (int(points.size()) == poly->GetPointCount() &&
-        std::equal(points.begin(), points.end(), current,
-                   [](const PointF& a, const PointF& b) { return a.X == b.X && a.Y == b.Y; })) {
+    if (CQarnPolyDataDialog::SamePoints(*poly, points)) {
         return;
     }
     RecordDone<CPolyDataAction>(view, &view, QarnActionId::PolyData, poly, points);
