@@ -19,7 +19,14 @@ int CHeadlessRunner::Run(const CommandLine& line, QString* output, QString* erro
 }
 
 int CHeadlessRunner::Run(const CommandLine& line, QIODevice* output, QString* error) {
-    CQarnDoc doc;
+    std::unique_ptr<CQarnDoc> opened;
+    return Run(line, output, error, &opened);
+}
+
+int CHeadlessRunner::Run(const CommandLine& line, QIODevice* output, QString* error,
+                         std::unique_ptr<CQarnDoc>* opened) {
+    *opened = std::make_unique<CQarnDoc>();
+    CQarnDoc& doc = **opened;
     QString reason;
     if (!doc.OnOpenDocument(line.file, &reason)) {
         *error = QStringLiteral("cannot open %1").arg(reason);

@@ -9,6 +9,7 @@
 #include "core/canvas.h"
 #include "core/doc.h"
 #include "export/parallel_page_painter.h"
+#include "export/png_writer.h"
 #include "platform/graphics.h"
 #include "platform/qt_warning_mute.h"
 #include "platform/safe_save_file.h"
@@ -17,10 +18,6 @@
 namespace {
 
 constexpr double kUnitsPerInch = 100.0;
-
-// The PNG writer's quality that asks zlib for its fastest compression (level 1; 90 and above
-// would store the pixels uncompressed).
-constexpr int kFastPngQuality = 80;
 
 bool IsOpaque(const QImage& image) {
     if (!image.hasAlphaChannel()) {
@@ -76,20 +73,17 @@ bool CPageRenderer::WriteImage(const QImage& image, const QString& path, QString
     }
     bool written = false;
     QString writerReason;
-    {
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (format == "png") {
+        // Compressed on every core, at zlib's fastest level.
+        written = CPngWriter::Write(image, &file, &writerReason);
+    } else {
         // The image plug-ins report a failed write on the terminal themselves; the failure
         // is reported once, with the system's reason that the file kept.
         const QtWarningMute mute;
         const StandardErrorMute quiet;
-        const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
         QImageWriter writer(&file, format);
-        if (format == "png") {
-            // zlib's fastest level: about a third of the time of the default, for a few
-            // percent more bytes.
-            writer.setQuality(kFastPngQuality);
-        }
-        // A page is opaque: without an alpha channel the file holds the same colours, and
-        // takes less to compress.
+        // A page is opaque: without an alpha channel the file holds the same colours.
         written =
             writer.write(IsOpaque(image) ? image.convertToFormat(QImage::Format_RGB32) : image);
         writerReason = writer.errorString();
