@@ -15,6 +15,7 @@
 #include "view/selection_list.h"
 #include "view/spatial_index.h"
 #include "view/tile_cache.h"
+#include "view/tile_renderer.h"
 #include "view/zoom_view.h"
 
 class CQarnDoc;
@@ -192,11 +193,13 @@ private:
     QRect VisibleDeviceRect() const;
     QRectF DeviceToClient(const QRect& deviceRect) const;
     QRect ClientToDevice(const QRect& clientRect) const;
-    void RenderTiles(std::vector<CQarnTileCache::Tile*>& tiles);
+    void RenderParts(const std::vector<CQarnTileRenderer::Part>& parts);
+    // The dirty pixels of a tile that the visible device rectangle shows (tile pixels).
+    static QRegion ShownDirt(const CQarnTileCache::Tile& tile, const QRect& visible);
     void ScheduleRender();
     void RenderStep();
-    // The next dirty pixels of a tile to draw in one go.
-    QRegion NextPart(const CQarnTileCache::Tile& tile) const;
+    // The next of the dirty pixels `dirt` of a tile to draw in one go.
+    QRegion NextPart(const CQarnTileCache::Tile& tile, const QRegion& dirt) const;
     void PaintArea(QPainter& painter, const QRect& clientRect);
     void PaintPreview(QPainter& painter, const QRegion& area);
     void PaintDesk(QPainter& painter, const QRect& clientRect);

@@ -86,35 +86,55 @@ QRect CQarnBaseView::VisibleDeviceRect() const {
     return ClientToDevice(viewport()->rect());
 }
 
-void CQarnBaseView::RenderTiles(std::vector<CQarnTileCache::Tile*>& tiles) {
-    if (tiles.empty() || m_pDoc == nullptr) {
-        for (CQarnTileCache::Tile* tile : tiles) {
-            tile->image.fill(Qt::transparent);
-            tile->dirty = QRegion();
-            tile->drawn = true;
+void CQarnBaseView::RenderParts(const std::vector<CQarnTileRenderer::Part>& parts) {
+    if (parts.empty()) {
+        return;
+    }
+    if (m_pDoc == nullptr) {
+        for (const CQarnTileRenderer::Part& part : parts) {
+            part.tile->image.fill(Qt::transparent);
+            part.tile->dirty = QRegion();
+            part.tile->drawn = true;
         }
         return;
     }
     CQarnTileRenderer renderer(*m_pDoc, GetShownCanvas(), m_Index);
-    renderer.Render(m_Tiles, tiles);
+    renderer.Render(m_Tiles, parts);
+}
+
+QRegion CQarnBaseView::ShownDirt(const CQarnTileCache::Tile& tile, const QRect& visible) {
+    return tile.dirty.intersected(visible.translated(-tile.DeviceRect().topLeft()));
 }
 
 void CQarnBaseView::RenderVisibleNow() {
     SyncTileScale();
+    const QRect visible = VisibleDeviceRect();
+    // Only what the client area shows: the rest of the tiles at its edges is drawn ahead of
+    // scrolling, later.
     std::vector<CQarnTileCache::Tile*> tiles;
-    m_Tiles.CollectDirty(VisibleDeviceRect(), true, tiles);
-    RenderTiles(tiles);
-    m_Tiles.Touch(VisibleDeviceRect());
+    m_Tiles.CollectDirty(visible, true, tiles);
+    std::vector<CQarnTileRenderer::Part> parts;
+    for (CQarnTileCache::Tile* tile : tiles) {
+        QRegion shown = ShownDirt(*tile, visible);
+        if (!shown.isEmpty()) {
+            parts.push_back(CQarnTileRenderer::Part{tile, std::move(shown)});
+        }
+    }
+    RenderParts(parts);
+    m_Tiles.Touch(visible);
 }
 
 bool CQarnBaseView::HasPendingTiles() const {
+    const QRect visible = VisibleDeviceRect();
     std::vector<CQarnTileCache::Tile*> tiles;
-    const_cast<CQarnTileCache&>(m_Tiles).CollectDirty(VisibleDeviceRect(), false, tiles);
-    if (!tiles.empty()) {
+    const_cast<CQarnTileCache&>(m_Tiles).CollectDirty(visible, false, tiles);
+    if (std::any_of(tiles.begin(), tiles.end(), [&](const CQarnTileCache::Tile* tile) {
+            return !ShownDirt(*tile, visible).isEmpty();
+        })) {
         return true;
     }
     int c0, r0, c1, r1;
-    CQarnTileCache::TileSpan(VisibleDeviceRect(), c0, r0, c1, r1);
+    CQarnTileCache::TileSpan(visible, c0, r0, c1, r1);
     for (int row = r0; row <= r1; ++row) {
         for (int col = c0; col <= c1; ++col) {
             if (const_cast<CQarnTileCache&>(m_Tiles).Find(col, row) == nullptr) {
@@ -131,18 +151,18 @@ void CQarnBaseView::ScheduleRender() {
     }
 }
 
-QRegion CQarnBaseView::NextPart(const CQarnTileCache::Tile& tile) const {
+QRegion CQarnBaseView::NextPart(const CQarnTileCache::Tile& tile, const QRegion& dirt) const {
     // A part of a dense tile takes a band of it, so that one slice stays short.
-    const QRect dirty = tile.dirty.boundingRect();
+    const QRect dirty = dirt.boundingRect();
     std::vector<CQarnComponent*> within;
     m_Index.Query(m_Tiles.ToDocument(dirty.translated(tile.DeviceRect().topLeft())), within);
     const qsizetype count = qsizetype(within.size());
     if (count <= kMostComponentsInAPart) {
-        return tile.dirty;
+        return dirt;
     }
     const int height =
         std::max(kThinnestBand, int(dirty.height() * kMostComponentsInAPart / count));
-    return tile.dirty.intersected(QRect(dirty.x(), dirty.y(), dirty.width(), height));
+    return dirt.intersected(QRect(dirty.x(), dirty.y(), dirty.width(), height));
 }
 
 void CQarnBaseView::RenderStep() {
@@ -171,13 +191,20 @@ void CQarnBaseView::RenderStep() {
     bool more = !pending.empty();
     m_Index.PrepareForQueries();
     while (more && clock.elapsed() < kSliceMilliseconds) {
-        // One part of each of the nearest tiles still dirty, as many as there are cores.
+        // One part of each of the nearest tiles still dirty, as many as there are cores: what
+        // the client area shows first, then the rest of the tiles at its edges.
         std::vector<CQarnTileRenderer::Part> batch;
-        for (CQarnTileCache::Tile* tile : pending) {
-            if (!tile->IsReady()) {
-                batch.push_back(CQarnTileRenderer::Part{tile, NextPart(*tile)});
+        for (const bool shownOnly : {true, false}) {
+            for (CQarnTileCache::Tile* tile : pending) {
                 if (batch.size() == threads) {
                     break;
+                }
+                const QRegion dirt = shownOnly ? ShownDirt(*tile, visible) : tile->dirty;
+                const bool taken = std::any_of(
+                    batch.begin(), batch.end(),
+                    [&](const CQarnTileRenderer::Part& part) { return part.tile == tile; });
+                if (!dirt.isEmpty() && !taken) {
+                    batch.push_back(CQarnTileRenderer::Part{tile, NextPart(*tile, dirt)});
                 }
             }
         }
@@ -187,7 +214,7 @@ void CQarnBaseView::RenderStep() {
         CQarnTileRenderer renderer(*m_pDoc, GetShownCanvas(), m_Index);
         renderer.Render(m_Tiles, batch);
         for (const CQarnTileRenderer::Part& part : batch) {
-            if (!prefetching && part.tile->IsReady()) {
+            if (!prefetching && ShownDirt(*part.tile, visible).isEmpty()) {
                 viewport()->update(DeviceToClient(part.tile->DeviceRect()).toAlignedRect());
             }
         }
@@ -257,6 +284,7 @@ void CQarnBaseView::PaintArea(QPainter& painter, const QRect& clientRect) {
     int c0, r0, c1, r1;
     CQarnTileCache::TileSpan(device, c0, r0, c1, r1);
     QRegion missing;
+    std::vector<const CQarnTileCache::Tile*> begun;
     painter.save();
     painter.setClipRect(clientRect);
     for (int row = r0; row <= r1; ++row) {
@@ -268,12 +296,29 @@ void CQarnBaseView::PaintArea(QPainter& painter, const QRect& clientRect) {
                 painter.drawImage(target, tile->image);
             } else {
                 missing += target.toAlignedRect().intersected(clientRect);
+                if (tile != nullptr && tile->dirty != QRegion(0, 0, kTile, kTile)) {
+                    begun.push_back(tile);
+                }
             }
         }
     }
     painter.restore();
-    if (!missing.isEmpty()) {
-        PaintPreview(painter, missing);
+    if (missing.isEmpty()) {
+        return;
+    }
+    PaintPreview(painter, missing);
+    // A new tile drawn in part (where the client area showed it) shows those pixels.
+    for (const CQarnTileCache::Tile* tile : begun) {
+        const QRect d = tile->DeviceRect();
+        const QRegion drawn = QRegion(d).subtracted(tile->dirty.translated(d.topLeft()));
+        QRegion client;
+        for (const QRect& r : drawn) {
+            client += DeviceToClient(r).toAlignedRect();
+        }
+        painter.save();
+        painter.setClipRegion(client.intersected(clientRect));
+        painter.drawImage(DeviceToClient(d), tile->image);
+        painter.restore();
     }
 }
 
@@ -365,13 +410,17 @@ void CQarnBaseView::paintEvent(QPaintEvent* event) {
     // Small changes are drawn before they are shown, so an edit never shows a stale picture.
     std::vector<CQarnTileCache::Tile*> dirty;
     m_Tiles.CollectDirty(visible, false, dirty);
+    std::vector<CQarnTileRenderer::Part> shown;
     qint64 pixels = 0;
-    for (const CQarnTileCache::Tile* tile : dirty) {
-        pixels += PixelCount(tile->dirty);
+    for (CQarnTileCache::Tile* tile : dirty) {
+        QRegion dirt = ShownDirt(*tile, visible);
+        if (!dirt.isEmpty()) {
+            pixels += PixelCount(dirt);
+            shown.push_back(CQarnTileRenderer::Part{tile, std::move(dirt)});
+        }
     }
-    if (!dirty.empty() && pixels <= kPaintNowPixels) {
-        RenderTiles(dirty);
-        dirty.clear();
+    if (!shown.empty() && pixels <= kPaintNowPixels) {
+        RenderParts(shown);
     }
     QPainter painter(viewport());
     for (const QRect& r : event->region()) {

@@ -81,6 +81,8 @@ CQarnTileCache::Tile& CQarnTileCache::Obtain(int col, int row) {
         tile.col = col;
         tile.row = row;
         tile.image = QImage(kTileSize, kTileSize, QImage::Format_ARGB32_Premultiplied);
+        // A tile may show in part before it is drawn whole: what is not drawn yet is clear.
+        tile.image.fill(Qt::transparent);
         tile.dirty = QRegion(0, 0, kTileSize, kTileSize);
         tile.lastUse = ++m_nClock;
     }

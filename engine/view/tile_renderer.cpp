@@ -146,10 +146,18 @@ void CQarnTileRenderer::DrawRegion(const CQarnTileCache& cache, Job& job, const 
     QRect scratchArea = area.boundingRect().adjusted(-kBleed, -kBleed, kBleed, kBleed);
     const QRect limit = scratchArea.adjusted(-kLargestScratch / 2, -kLargestScratch / 2,
                                              kLargestScratch / 2, kLargestScratch / 2);
+    // Only the components that reach these pixels are drawn: the part of a tile off the page
+    // rarely meets any of the page's components.
+    std::vector<CQarnComponent*> meeting;
+    meeting.reserve(job.components.size());
     for (CQarnComponent* c : job.components) {
         const QRect shown = cache.ToDevice(CQarnSpatialIndex::IndexBounds(c))
                                 .translated(-tile.topLeft())
                                 .adjusted(-2, -2, 2, 2);
+        if (!area.intersects(shown)) {
+            continue;
+        }
+        meeting.push_back(c);
         scratchArea |= shown.intersected(limit);
     }
     if (page != nullptr) {
@@ -170,7 +178,7 @@ void CQarnTileRenderer::DrawRegion(const CQarnTileCache& cache, Job& job, const 
         // Patterns fixed to the device start at the page's corner on every tile.
         graphics.SetRenderingOrigin(-origin.x() % 8, -origin.y() % 8);
         m_Doc.DrawUnderlay(&graphics, m_pCanvas);
-        for (CQarnComponent* c : job.components) {
+        for (CQarnComponent* c : meeting) {
             c->Draw(&graphics, job.docArea, nullptr, nullptr, 0);
         }
     }

@@ -141,3 +141,69 @@ TEST_F(ViewRenderingTest, ADensePageDrawnInSlicesBetweenEventsMatchesThePageRend
     EXPECT_GT(turns, 2);
     ExpectSameAsRenderer(50);
 }
+
+namespace {
+
+class SmallWindowRenderingTest : public ViewTest {
+protected:
+    QSize ViewSize() const override { return QSize(500, 380); }
+
+    // Client pixels over the page that differ from the page renderer's image.
+    int DifferingFromRenderer() {
+        const QImage shown = view->GrabClient().convertToFormat(QImage::Format_ARGB32);
+        const QImage page = CPageRenderer::ToImage(*doc, doc->GetCurrentCanvas(), 100)
+                                .convertToFormat(QImage::Format_ARGB32);
+        const CPoint origin = view->GetOrigin();
+        const QRect client = view->viewport()->rect();
+        int differing = 0;
+        int compared = 0;
+        for (int y = client.top(); y <= client.bottom(); ++y) {
+            for (int x = client.left(); x <= client.right(); ++x) {
+                const QPoint onPage(x - origin.x, y - origin.y);
+                if (page.rect().contains(onPage)) {
+                    ++compared;
+                    differing += shown.pixel(x, y) != page.pixel(onPage) ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_GT(compared, client.width() * client.height() / 2);
+        return differing;
+    }
+};
+
+}  // namespace
+
+TEST_F(SmallWindowRenderingTest, OnlyWhatTheWindowShowsIsDrawnAtOnceAndTheRestFollowsUnasked) {
+    Qarn::Bench::FillMixedPage(*doc, 1500, 21, true);
+    view->SetPageSize(doc->GetCurrentCanvas()->GetSize());
+    view->ScrollToDevicePosition(QPoint(137, 211));
+    view->RenderVisibleNow();
+    EXPECT_FALSE(view->HasPendingTiles());
+    // At 100% on a plain screen a device pixel of the page is a client pixel.
+    const CPoint origin = view->GetOrigin();
+    const QRect visible = view->viewport()->rect().translated(-origin.x, -origin.y);
+    // The tiles at the window's edges are drawn where the window shows them, not beyond.
+    int cut = 0;
+    for (const auto& [key, tile] : view->GetTileCache().GetCurrent().tiles) {
+        const QRegion dirty = tile.dirty.translated(tile.DeviceRect().topLeft());
+        EXPECT_FALSE(dirty.intersects(visible)) << tile.col << "," << tile.row;
+        cut += dirty.isEmpty() ? 0 : 1;
+    }
+    EXPECT_GT(cut, 0);
+    // Tiles drawn in part show their drawn pixels, not the preview.
+    EXPECT_EQ(DifferingFromRenderer(), 0);
+
+    // Between events the view finishes the tiles at the edges, so a short scroll finds the
+    // pixels it uncovers ready.
+    while (view->IsRendering()) {
+        QApplication::processEvents();
+    }
+    for (const auto& [key, tile] : view->GetTileCache().GetCurrent().tiles) {
+        if (tile.DeviceRect().intersects(visible)) {
+            EXPECT_TRUE(tile.IsReady()) << tile.col << "," << tile.row;
+        }
+    }
+    view->ScrollToDevicePosition(QPoint(137 + 60, 211 + 45));
+    EXPECT_FALSE(view->HasPendingTiles());
+    EXPECT_EQ(DifferingFromRenderer(), 0);
+}
