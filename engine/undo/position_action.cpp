@@ -42,13 +42,10 @@ CPositionAction::CPositionAction(CActionSite site, unsigned int id, const Compon
 CPositionAction::CPositionAction(CActionSite site, unsigned int id, ComponentList topLevel,
                                  FilteredTag)
     : CStateAction(site, id, Eligible(Qarn::ExpandComponents(topLevel), id),
-                   CComponentStates::Geometry | CComponentStates::Connections, InDocumentTag()),
-      m_TopLevel(std::move(topLevel)) {
-    for (CQarnComponent* c : m_Components) {
-        // Also drops the component's cached effect.
-        c->RecordlastPosition();
-    }
-}
+                   CComponentStates::Geometry | CComponentStates::Connections, InDocumentTag(),
+                   // In the walk that keeps the state: also drops the component's cached effect.
+                   [](CQarnComponent* c) { c->RecordlastPosition(); }),
+      m_TopLevel(std::move(topLevel)) {}
 
 void CPositionAction::Exchange() {
     CStateAction::Exchange();
