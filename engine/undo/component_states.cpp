@@ -14,6 +14,7 @@
 #include "properties/property.h"
 #include "shapes/poly.h"
 #include "undo/component_lists.h"
+#include "undo/fetch_ahead.h"
 #include "undo/property_content.h"
 
 namespace {
@@ -96,7 +97,16 @@ void CComponentStates::Capture(const ComponentList& components, unsigned parts,
     // connectors resting on it while it is at hand.
     QSet<const CQarnComponent*> connectors;
     ComponentList connected;
-    for (CQarnComponent* c : components) {
+    // Keeping the geometry reads most of each component (a visitor its properties too); the
+    // ends alone read too little of it for fetching ahead to pay.
+    const bool fetchAhead = (parts & Geometry) != 0;
+    const Qarn::FetchParts read =
+        alsoEach ? Qarn::FetchParts::Properties : Qarn::FetchParts::Fields;
+    for (qsizetype i = 0; i < components.size(); ++i) {
+        if (fetchAhead) {
+            Qarn::FetchAhead(components, i, read);
+        }
+        CQarnComponent* c = components[i];
         const bool connector = connections && c->IsKindOf(CQarnConnector::ThisClass());
         KeepOne(c, connector);
         if (connections) {

@@ -33,15 +33,19 @@ void PrefetchBlock(const void* address, size_t bytes) {
 
 namespace Qarn {
 
-void FetchAheadOfMove(const ComponentList& components, qsizetype index) {
+void FetchAhead(const ComponentList& components, qsizetype index, FetchParts parts) {
     const qsizetype count = components.size();
     if (index + kObjectAhead < count) {
         PrefetchBlock(components[index + kObjectAhead], sizeof(CQarnComponent));
     }
+    if (parts == FetchParts::Fields) {
+        return;
+    }
+    const bool outline = parts == FetchParts::PropertiesAndOutline;
     if (index + kListsAhead < count) {
         const CQarnComponent* c = components[index + kListsAhead];
         Prefetch(c->GetPropList().constData());
-        if (const CQarnElement* element = c->GetElement(0)) {
+        if (const CQarnElement* element = outline ? c->GetElement(0) : nullptr) {
             PrefetchBlock(element, sizeof(CQarnElement));
         }
     }
@@ -50,7 +54,7 @@ void FetchAheadOfMove(const ComponentList& components, qsizetype index) {
         for (const CQarnProperty* p : c->GetPropList()) {
             Prefetch(p);
         }
-        if (const CQarnElement* element = c->GetElement(0)) {
+        if (const CQarnElement* element = outline ? c->GetElement(0) : nullptr) {
             Prefetch(element->GetPath()->Points().data());
         }
     }

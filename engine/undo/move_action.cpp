@@ -13,7 +13,7 @@ void CMoveAction::MoveBy(float dx, float dy) {
     QList<RectF> before;
     before.reserve(m_TopLevel.size());
     for (qsizetype i = 0; i < m_TopLevel.size(); ++i) {
-        Qarn::FetchAheadOfMove(m_TopLevel, i);
+        Qarn::FetchAhead(m_TopLevel, i, Qarn::FetchParts::PropertiesAndOutline);
         CQarnComponent* c = m_TopLevel[i];
         RectF r = c->GetRectF();
         before.append(r);

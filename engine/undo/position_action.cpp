@@ -3,6 +3,7 @@
 #include "core/component.h"
 #include "undo/action_ids.h"
 #include "undo/component_lists.h"
+#include "undo/fetch_ahead.h"
 
 QARN_IMPLEMENT_DYNAMIC(CPositionAction, CStateAction)
 
@@ -56,6 +57,7 @@ void CPositionAction::Exchange() {
 void CPositionAction::NotifyMoved(const ComponentList& moved, const QList<RectF>& oldRects,
                                   int change) {
     for (int i = 0; i < moved.size() && i < oldRects.size(); ++i) {
+        Qarn::FetchAhead(moved, i, Qarn::FetchParts::Fields);
         moved[i]->OnPositionChanged(oldRects[i], &m_Components, change);
     }
 }
