@@ -487,5 +487,8 @@ void CQarnComponent::SetEffectCache(std::unique_ptr<CQarnEffectCache> cache) {
 }
 
 void CQarnComponent::DropEffectCache() {
-    m_pEffectCache.reset();
+    // Most components keep no effect: nothing is written then.
+    if (m_pEffectCache != nullptr) {
+        m_pEffectCache.reset();
+    }
 }

@@ -15,9 +15,53 @@
 #include "platform/pen.h"
 #include "platform/region.h"
 #include "platform/rgn.h"
+#include "properties/arrow_property.h"
 #include "properties/pen_property.h"
+#include "properties/property_kinds.h"
 
 namespace {
+
+// The properties a component's bound reads, each the first of its kind as GetProperty finds
+// it, looked up in one walk of the list: the bound is taken again for every component a drag
+// moves, at every step.
+struct BoundProperties {
+    CQarnPenProperty* pen = nullptr;
+    CQarnArrowProperty* arrow = nullptr;
+    CQarnShadowFacet* shadow = nullptr;
+    CQarnLabelFacet* label = nullptr;
+};
+
+BoundProperties FindBoundProperties(const PropertyList& list) {
+    CQarnProperty* pen = nullptr;
+    CQarnProperty* arrow = nullptr;
+    CQarnProperty* shadow = nullptr;
+    CQarnProperty* label = nullptr;
+    for (CQarnProperty* p : list) {
+        CQarnProperty** slot = nullptr;
+        switch (p->GetId()) {
+            case QARN_PROP_PEN:
+                slot = &pen;
+                break;
+            case QARN_PROP_ARROW:
+                slot = &arrow;
+                break;
+            case QARN_PROP_SHADOW:
+                slot = &shadow;
+                break;
+            case QARN_PROP_LABEL:
+                slot = &label;
+                break;
+            default:
+                break;
+        }
+        if (slot != nullptr && *slot == nullptr) {
+            *slot = p;
+        }
+    }
+    return BoundProperties{
+        dynamic_cast<CQarnPenProperty*>(pen), dynamic_cast<CQarnArrowProperty*>(arrow),
+        dynamic_cast<CQarnShadowFacet*>(shadow), dynamic_cast<CQarnLabelFacet*>(label)};
+}
 
 // The whole units covering a float rectangle.
 CRect Covering(const RectF& r) {
@@ -278,13 +322,17 @@ POINT CQarnComponent::GetIntersectPoint(POINT from, POINT to) {
 }
 
 CRect CQarnComponent::GetBoundRect(bool) {
+    const BoundProperties found = FindBoundProperties(m_PropList);
+    CQarnPenProperty* pen = found.pen;
     CRect bound = GetRect();
     bound.NormalizeRect();
-    const float width = GetLineWidth();
+    const float width = pen != nullptr ? pen->GetLineWidth() : 1.0f;
     const int penAllowance = Qarn::TruncateToInt(width);
     bound.InflateRect(penAllowance, penAllowance);
-    int extra = Qarn::TruncateToInt(double(width) * (GetStartArrowSize() + GetEndArrowSize()));
-    CQarnPenProperty* pen = GetPenProperty();
+    const int arrowSizes = found.arrow != nullptr
+                               ? found.arrow->GetStartArrowSize() + found.arrow->GetEndArrowSize()
+                               : 0;
+    int extra = Qarn::TruncateToInt(double(width) * arrowSizes);
     const BYTE join = pen != nullptr ? pen->GetLineJoin() : BYTE(LineJoinBevel);
     if (width > 2.0f && join != LineJoinBevel && join != LineJoinRound) {
         extra = Qarn::TruncateToInt(double(extra) + double(width) * 3.0);
@@ -297,7 +345,7 @@ CRect CQarnComponent::GetBoundRect(bool) {
         GetTransformMatrix(m);
         bound = Covering(TransformedBounds(ToRectF(bound), m));
     }
-    if (CQarnShadowFacet* shadow = GetShadowFacet()) {
+    if (CQarnShadowFacet* shadow = found.shadow) {
         RectF frame = GetRectF();
         RectF placed = shadow->GetBoundRect(frame);
         CRect shadowBound =
@@ -306,7 +354,7 @@ CRect CQarnComponent::GetBoundRect(bool) {
         shadowBound.InflateRect(2, 2);
         bound.UnionRect(bound, shadowBound);
     }
-    if (CQarnLabelFacet* label = GetLabelFacet()) {
+    if (CQarnLabelFacet* label = found.label) {
         CRect labelBound = label->GetBoundRect();
         labelBound.NormalizeRect();
         bound.UnionRect(bound, labelBound);

@@ -42,19 +42,9 @@ ComponentList ExpandComponents(const ComponentList& components) {
     return once;
 }
 
-ComponentList AttachedConnectors(const ComponentList& components) {
+ComponentList AttachedConnectors(ComponentList pending, QSet<const CQarnComponent*> known) {
     // Only a connector can be found resting on something: the list's own connectors are
     // all that must be told apart from those found.
-    QSet<const CQarnComponent*> known;
-    ComponentList pending;
-    for (CQarnComponent* c : components) {
-        if (c->IsKindOf(CQarnConnector::ThisClass())) {
-            known.insert(c);
-        }
-        if (!c->GetConnectionList().isEmpty()) {
-            pending.append(c);
-        }
-    }
     ComponentList found;
     while (!pending.isEmpty()) {
         CQarnComponent* c = pending.takeLast();
@@ -85,8 +75,18 @@ ComponentList InDocument(CQarnDoc* doc, const ComponentList& components) {
     }
     ComponentList kept;
     kept.reserve(components.size());
+    // A selection mostly lies on one layer: the layer last found is asked first.
+    const CQarnLayer* lastFound = nullptr;
     for (CQarnComponent* c : components) {
-        if (c != nullptr && layers.contains(c->GetLayer())) {
+        if (c == nullptr) {
+            continue;
+        }
+        const CQarnLayer* layer = c->GetLayer();
+        if (layer == nullptr) {
+            continue;
+        }
+        if (layer == lastFound || layers.contains(layer)) {
+            lastFound = layer;
             kept.append(c);
         }
     }

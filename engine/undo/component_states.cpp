@@ -1,5 +1,6 @@
 #include "undo/component_states.h"
 
+#include <QSet>
 #include <algorithm>
 #include <utility>
 
@@ -13,6 +14,7 @@
 #include "properties/property.h"
 #include "shapes/poly.h"
 #include "undo/component_lists.h"
+#include "undo/fetch_ahead.h"
 #include "undo/property_content.h"
 
 namespace {
@@ -78,37 +80,72 @@ void CComponentStates::Release() {
     m_Ends.clear();
 }
 
-void CComponentStates::Capture(const ComponentList& components, unsigned parts) {
-    ComponentList all = components;
-    if ((parts & Connections) != 0) {
-        all += Qarn::AttachedConnectors(components);
-    }
-    CaptureExactly(all, parts, int(components.size()));
-}
-
-void CComponentStates::CaptureExactly(const ComponentList& components, unsigned parts, int own) {
+void CComponentStates::Capture(const ComponentList& components, unsigned parts,
+                               const ComponentVisitor& alsoEach) {
     Release();
     m_Components = components;
     m_nParts = parts;
-    m_nOwn = own;
+    m_nOwn = int(components.size());
     m_Geometry.clear();
     m_Handles.clear();
     m_Ends.clear();
-    const bool geometry = (parts & Geometry) != 0;
-    const bool ends = (parts & Connections) != 0;
-    if (geometry) {
+    const bool connections = (parts & Connections) != 0;
+    if ((parts & Geometry) != 0) {
         m_Geometry.reserve(size_t(components.size()));
     }
-    // One pass: each component is read while it is at hand.
-    for (CQarnComponent* c : components) {
-        if (geometry) {
-            m_Geometry.push_back(Keep(*c, m_Handles));
+    // One pass: each component is read, visited and looked at for the search of the
+    // connectors resting on it while it is at hand.
+    QSet<const CQarnComponent*> connectors;
+    ComponentList connected;
+    // Keeping the geometry reads most of each component (a visitor its properties too); the
+    // ends alone read too little of it for fetching ahead to pay.
+    const bool fetchAhead = (parts & Geometry) != 0;
+    const Qarn::FetchParts read =
+        alsoEach ? Qarn::FetchParts::Properties : Qarn::FetchParts::Fields;
+    for (qsizetype i = 0; i < components.size(); ++i) {
+        if (fetchAhead) {
+            Qarn::FetchAhead(components, i, read);
         }
-        if (ends && c->IsKindOf(CQarnConnector::ThisClass())) {
-            KeepEnds(static_cast<CQarnConnector*>(c));
+        CQarnComponent* c = components[i];
+        const bool connector = connections && c->IsKindOf(CQarnConnector::ThisClass());
+        KeepOne(c, connector);
+        if (connections) {
+            if (connector) {
+                connectors.insert(c);
+            }
+            if (!c->GetConnectionList().isEmpty()) {
+                connected.append(c);
+            }
+        }
+        if (alsoEach) {
+            alsoEach(c);
+        }
+    }
+    // The attached connectors only follow: their geometry and ends are kept, not their
+    // properties.
+    if (connections) {
+        const ComponentList attached =
+            Qarn::AttachedConnectors(std::move(connected), std::move(connectors));
+        if (!attached.isEmpty()) {
+            if ((parts & Geometry) != 0) {
+                m_Geometry.reserve(m_Geometry.size() + size_t(attached.size()));
+            }
+            for (CQarnComponent* c : attached) {
+                KeepOne(c, true);
+            }
+            m_Components += attached;
         }
     }
     CaptureProperties();
+}
+
+void CComponentStates::KeepOne(CQarnComponent* c, bool connector) {
+    if ((m_nParts & Geometry) != 0) {
+        m_Geometry.push_back(Keep(*c, m_Handles));
+    }
+    if (connector) {
+        KeepEnds(static_cast<CQarnConnector*>(c));
+    }
 }
 
 void CComponentStates::KeepEnds(CQarnConnector* connector) {

@@ -12,6 +12,7 @@
 // the edit back and keeps the state after it, the second makes the edit again.
 
 #include <QList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,9 +37,14 @@ public:
     CComponentStates(const CComponentStates&) = delete;
     CComponentStates& operator=(const CComponentStates&) = delete;
 
+    // Called for each of the components given while its state is read, so that a caller with
+    // more to do to every component does it in the same walk.
+    using ComponentVisitor = std::function<void(CQarnComponent*)>;
+
     // Keeps the present state of the components (and, with Connections, of the connectors
     // resting on them).
-    void Capture(const ComponentList& components, unsigned parts);
+    void Capture(const ComponentList& components, unsigned parts,
+                 const ComponentVisitor& alsoEach = nullptr);
     // Puts the kept state back and keeps the present one instead; each component is rebuilt
     // and repainted.
     void Exchange();
@@ -77,9 +83,9 @@ private:
         std::vector<HeldProperty> held;
     };
 
-    // Keeps exactly the components given; properties of the first `own` only (the attached
-    // connectors only follow).
-    void CaptureExactly(const ComponentList& components, unsigned parts, int own);
+    // Keeps the geometry of one more component and, for a connector (told only with
+    // Connections), its ends.
+    void KeepOne(CQarnComponent* c, bool connector);
     static GeometryRecord Keep(const CQarnComponent& c, QList<PointF>& handles);
     static void PutBack(CQarnComponent& c, const GeometryRecord& record,
                         const QList<PointF>& handles);

@@ -2,6 +2,7 @@
 
 #include "core/component.h"
 #include "undo/action_ids.h"
+#include "undo/fetch_ahead.h"
 
 QARN_IMPLEMENT_DYNAMIC(CMoveAction, CPositionAction)
 
@@ -10,7 +11,10 @@ CMoveAction::CMoveAction(CActionSite site, unsigned int id, const ComponentList&
 
 void CMoveAction::MoveBy(float dx, float dy) {
     QList<RectF> before;
-    for (CQarnComponent* c : m_TopLevel) {
+    before.reserve(m_TopLevel.size());
+    for (qsizetype i = 0; i < m_TopLevel.size(); ++i) {
+        Qarn::FetchAhead(m_TopLevel, i, Qarn::FetchParts::PropertiesAndOutline);
+        CQarnComponent* c = m_TopLevel[i];
         RectF r = c->GetRectF();
         before.append(r);
         r.Offset(dx, dy);

@@ -3,6 +3,7 @@
 #include "core/component.h"
 #include "undo/action_ids.h"
 #include "undo/component_lists.h"
+#include "undo/fetch_ahead.h"
 
 QARN_IMPLEMENT_DYNAMIC(CPositionAction, CStateAction)
 
@@ -42,13 +43,10 @@ CPositionAction::CPositionAction(CActionSite site, unsigned int id, const Compon
 CPositionAction::CPositionAction(CActionSite site, unsigned int id, ComponentList topLevel,
                                  FilteredTag)
     : CStateAction(site, id, Eligible(Qarn::ExpandComponents(topLevel), id),
-                   CComponentStates::Geometry | CComponentStates::Connections, InDocumentTag()),
-      m_TopLevel(std::move(topLevel)) {
-    for (CQarnComponent* c : m_Components) {
-        // Also drops the component's cached effect.
-        c->RecordlastPosition();
-    }
-}
+                   CComponentStates::Geometry | CComponentStates::Connections, InDocumentTag(),
+                   // In the walk that keeps the state: also drops the component's cached effect.
+                   [](CQarnComponent* c) { c->RecordlastPosition(); }),
+      m_TopLevel(std::move(topLevel)) {}
 
 void CPositionAction::Exchange() {
     CStateAction::Exchange();
@@ -59,6 +57,7 @@ void CPositionAction::Exchange() {
 void CPositionAction::NotifyMoved(const ComponentList& moved, const QList<RectF>& oldRects,
                                   int change) {
     for (int i = 0; i < moved.size() && i < oldRects.size(); ++i) {
+        Qarn::FetchAhead(moved, i, Qarn::FetchParts::Fields);
         moved[i]->OnPositionChanged(oldRects[i], &m_Components, change);
     }
 }

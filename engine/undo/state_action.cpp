@@ -13,9 +13,10 @@ CStateAction::CStateAction(CActionSite site, unsigned int id, const ComponentLis
 }
 
 CStateAction::CStateAction(CActionSite site, unsigned int id, const ComponentList& components,
-                           unsigned parts, InDocumentTag)
+                           unsigned parts, InDocumentTag,
+                           const CComponentStates::ComponentVisitor& alsoEach)
     : CQarnAction(site, id, true), m_Components(components) {
-    m_States.Capture(m_Components, parts);
+    m_States.Capture(m_Components, parts, alsoEach);
 }
 
 void CStateAction::OnDo() {

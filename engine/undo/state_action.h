@@ -19,10 +19,11 @@ public:
 protected:
     CStateAction(CActionSite site, unsigned int id, const ComponentList& components,
                  unsigned parts);
-    // For a list already known to lie in the document.
+    // For a list already known to lie in the document; `alsoEach` is called for each of the
+    // components while its state is kept.
     struct InDocumentTag {};
     CStateAction(CActionSite site, unsigned int id, const ComponentList& components, unsigned parts,
-                 InDocumentTag);
+                 InDocumentTag, const CComponentStates::ComponentVisitor& alsoEach = nullptr);
 
     // Fails the action when it has no component left.
     void OnDo() override;

@@ -172,6 +172,27 @@ TEST(ComponentBoundsTest, TransformedBoundsHoldTheTurnedCornersShadowAndLabel) {
     EXPECT_LE(turned.top, -42);
 }
 
+TEST(ComponentBoundsTest, TheFirstPropertyOfEachKindSetsTheAllowances) {
+    // Width 4 with a miter join first; a later pen of width 1 and later arrow heads, shadow and
+    // label of a kind already present change nothing.
+    auto box = Stroked(RectF(10, 10, 100, 50), 4, LineJoinMiter, true);
+    const CRect alone = box->GetBoundRect(false);
+    EXPECT_EQ(alone, CRect(-26, -26, 146, 96));
+    auto* laterPen = new CQarnPenProperty();
+    laterPen->SetLineWidth(1);
+    box->AddProperty(laterPen);
+    auto* laterHeads = new CQarnArrowProperty();
+    laterHeads->SetStartArrowSize(9);
+    box->AddProperty(laterHeads);
+    EXPECT_EQ(box->GetBoundRect(false), alone);
+    // A shadow and a label count however late they come; a second of either does not.
+    box->AddProperty(new TestLabel(RectF(300, 0, 50, 24)));
+    box->AddProperty(new TestLabel(RectF(900, 0, 50, 24)));
+    box->AddProperty(new TestShadow(30, 40, Color(0x80000000u)));
+    box->AddProperty(new TestShadow(300, 400, Color(0x80000000u)));
+    EXPECT_EQ(box->GetBoundRect(false), CRect(-26, -26, 350, 102));
+}
+
 TEST(ComponentBoundsTest, TightBoundsFollowTheOutlineWithoutAllowances) {
     auto box = Stroked(RectF(0, 0, 100, 20), 8, LineJoinMiter, false);
     EXPECT_EQ(box->GetTightBoundRect(), CRect(0, 0, 100, 20));

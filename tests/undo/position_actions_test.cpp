@@ -1,5 +1,10 @@
+#include "core/effect_cache.h"
+#include "platform/graphics_path.h"
+#include "properties/label_property.h"
 #include "undo/action_fixture.h"
 #include "undo/action_ids.h"
+#include "undo/add_layer_action.h"
+#include "undo/delete_layer_action.h"
 #include "undo/flip_action.h"
 #include "undo/move_action.h"
 #include "undo/move_one_step_action.h"
@@ -41,6 +46,107 @@ TEST_F(PositionActionTest, MovingAShapeBringsBackTheConnectorsOldRouteOnUndo) {
     ASSERT_TRUE(Undo());
     EXPECT_EQ(Route(ab), route);
     EXPECT_EQ(ab->GetRightConnection()->GetComponent(), b);
+}
+
+TEST_F(PositionActionTest, StartingAMoveReadiesEachComponentAndKeepsWhatFollowsOnce) {
+    for (CQarnComponent* c : ComponentList{a, m1, m2, group, ab, am, lone}) {
+        c->SetEffectCache(std::make_unique<CQarnEffectCache>());
+    }
+    auto* label = new CQarnLabelProperty(RectF(100, 400, 60, 24));
+    m2->AddProperty(label);
+    label->SetRectF(RectF(120, 410, 60, 24));
+    ASSERT_NE(label->GetLastRect(), label->GetRectF());
+
+    auto action = std::make_unique<CMoveAction>(&view, QarnActionId::Move, ComponentList{a, group});
+    CMoveAction* move = action.get();
+    ASSERT_TRUE(Record(std::move(action)));
+    // Every component taking part, and every connector resting on one, drops its cached
+    // effect; the label keeps where the drag starts from; what is not moved keeps its cache.
+    for (CQarnComponent* c : ComponentList{a, m1, m2, group, ab, am}) {
+        EXPECT_EQ(c->GetEffectCache(), nullptr) << c->GetName().toStdString();
+    }
+    EXPECT_NE(lone->GetEffectCache(), nullptr);
+    EXPECT_EQ(label->GetLastRect(), label->GetRectF());
+    // The kept state holds the components first, then each connector resting on them once
+    // (am rests on a and on m2).
+    const ComponentList kept = move->GetStates().GetComponents();
+    ASSERT_EQ(kept.size(), move->GetComponents().size() + 2);
+    EXPECT_EQ(kept.mid(0, move->GetComponents().size()), move->GetComponents());
+    EXPECT_EQ(kept.mid(move->GetComponents().size()).count(ab), 1);
+    EXPECT_EQ(kept.mid(move->GetComponents().size()).count(am), 1);
+    move->Finish();
+}
+
+TEST_F(PositionActionTest, AMoveTakesOnlyTheComponentsOfLayersStillInTheDocument) {
+    CQarnLayer* base = Layer();
+    ASSERT_TRUE(Record(std::make_unique<CAddLayerAction>(&view, QarnActionId::AddLayer)));
+    CQarnLayer* top = Layer();
+    ASSERT_NE(top, base);
+    CQarnRect* upper1 = AddRect(RectF(700, 0, 50, 50), Qarn::kShapeRectangle, top);
+    CQarnRect* upper2 = AddRect(RectF(800, 0, 50, 50), Qarn::kShapeRectangle, top);
+    ASSERT_TRUE(
+        Record(std::make_unique<CDeleteLayerAction>(&view, QarnActionId::DeleteLayer, top)));
+    // A stale selection: the shapes of the deleted layer still name it as theirs, and they
+    // alternate with shapes of a layer still in the document.
+    ASSERT_EQ(upper1->GetLayer(), top);
+    const ComponentList selection{a, upper1, b, upper2, lone, nullptr, upper1};
+    auto action = std::make_unique<CMoveAction>(&view, QarnActionId::Move, selection);
+    CMoveAction* move = action.get();
+    ASSERT_TRUE(Record(std::move(action)));
+    EXPECT_EQ(move->GetTopLevel(), (ComponentList{a, b, lone}));
+    move->MoveBy(10, 0);
+    move->Finish();
+    EXPECT_EQ(upper1->GetRectF().X, 700.0f);
+    EXPECT_EQ(lone->GetRectF().X, 510.0f);
+}
+
+TEST_F(PositionActionTest, MovingManyComponentsCarriesEachOutlineAlong) {
+    // More components than a move looks ahead, some without a built outline.
+    ComponentList shapes;
+    for (int i = 0; i < 11; ++i) {
+        auto* shape = new CQarnRect(RectF(float(i * 20), 600, 10 + float(i), 8));
+        shape->SetShapeID(i % 2 == 0 ? Qarn::kShapeRectangle : Qarn::kShapeEllipse);
+        shape->UpdateRotateCenter();
+        if (i % 3 != 1) {
+            shape->ResetPath();
+        }
+        doc->AddTail(shape);
+        shapes.append(shape);
+    }
+    for (qsizetype count : {qsizetype(1), qsizetype(3), shapes.size()}) {
+        const ComponentList moved = shapes.mid(0, count);
+        std::vector<RectF> frames;
+        std::vector<RectF> outlines;
+        for (CQarnComponent* c : moved) {
+            frames.push_back(c->GetRectF());
+            RectF bounds;
+            if (c->GetPath() != nullptr) {
+                c->GetPath()->GetBounds(&bounds);
+            }
+            outlines.push_back(bounds);
+        }
+        auto action = std::make_unique<CMoveAction>(&view, QarnActionId::Move, moved);
+        CMoveAction* move = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        move->MoveBy(3, 2);
+        move->Finish();
+        for (qsizetype i = 0; i < moved.size(); ++i) {
+            CQarnComponent* c = moved[i];
+            const RectF& was = frames[size_t(i)];
+            EXPECT_EQ(c->GetRectF(), RectF(was.X + 3, was.Y + 2, was.Width, was.Height));
+            ASSERT_NE(c->GetPath(), nullptr);
+            RectF now;
+            c->GetPath()->GetBounds(&now);
+            // A built outline moves along; one not built yet is built where the frame is.
+            const RectF& outline = outlines[size_t(i)];
+            const RectF expected = outline.Width > 0 ? RectF(outline.X + 3, outline.Y + 2,
+                                                             outline.Width, outline.Height)
+                                                     : c->GetRectF();
+            EXPECT_NEAR(now.X, expected.X, 1e-3f) << i;
+            EXPECT_NEAR(now.Y, expected.Y, 1e-3f) << i;
+            EXPECT_NEAR(now.Width, expected.Width, 1e-3f) << i;
+        }
+    }
 }
 
 TEST_F(PositionActionTest, MovingAGroupMovesItsMembersAndTheirConnectors) {
