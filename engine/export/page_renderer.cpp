@@ -8,6 +8,7 @@
 
 #include "core/canvas.h"
 #include "core/doc.h"
+#include "export/image_opacity.h"
 #include "export/parallel_page_painter.h"
 #include "export/png_writer.h"
 #include "platform/graphics.h"
@@ -18,25 +19,6 @@
 namespace {
 
 constexpr double kUnitsPerInch = 100.0;
-
-bool IsOpaque(const QImage& image) {
-    if (!image.hasAlphaChannel()) {
-        return true;
-    }
-    if (image.format() != QImage::Format_ARGB32_Premultiplied &&
-        image.format() != QImage::Format_ARGB32) {
-        return false;
-    }
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(row[x]) != 255) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -84,8 +66,8 @@ bool CPageRenderer::WriteImage(const QImage& image, const QString& path, QString
         const StandardErrorMute quiet;
         QImageWriter writer(&file, format);
         // A page is opaque: without an alpha channel the file holds the same colours.
-        written =
-            writer.write(IsOpaque(image) ? image.convertToFormat(QImage::Format_RGB32) : image);
+        written = writer.write(Qarn::IsOpaque(image) ? image.convertToFormat(QImage::Format_RGB32)
+                                                     : image);
         writerReason = writer.errorString();
     }
     if (!written || file.HasFailed()) {

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "export/image_opacity.h"
+
 namespace {
 
 constexpr std::array<char, 8> kSignature = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
@@ -42,21 +44,6 @@ QImage ThirtyTwoBit(const QImage& image) {
             return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
                                                                  : QImage::Format_RGB32);
     }
-}
-
-bool IsOpaque(const QImage& image) {
-    if (!image.hasAlphaChannel()) {
-        return true;
-    }
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(row[x]) != 255) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 void Unpack(const QRgb* pixels, int width, int channels, uchar* out) {
@@ -242,7 +229,7 @@ bool CPngWriter::Write(const QImage& image, QIODevice* device, QString* error, i
         return false;
     }
     QImage pixels = ThirtyTwoBit(image);
-    const bool opaque = IsOpaque(pixels);
+    const bool opaque = Qarn::IsOpaque(pixels);
     if (!opaque && pixels.format() == QImage::Format_ARGB32_Premultiplied) {
         pixels = pixels.convertToFormat(QImage::Format_ARGB32);  // a PNG holds straight alpha
     }

@@ -44,11 +44,18 @@ void CArchive::Write(const void* data, qint64 size) {
     position_ += size;
 }
 
-void CArchive::Read(void* data, qint64 size) {
-    RequireLoading();
-    Require(size, "raw bytes");
-    std::memcpy(data, buffer_->constData() + position_, size_t(size));
+const unsigned char* CArchive::Take(qint64 size, const char* what) {
+    if (!IsLoading() || size < 0 || size > qint64(buffer_->size()) - position_) {
+        RequireLoading();
+        Require(size, what);
+    }
+    const auto* bytes = reinterpret_cast<const unsigned char*>(buffer_->constData()) + position_;
     position_ += size;
+    return bytes;
+}
+
+void CArchive::Read(void* data, qint64 size) {
+    std::memcpy(data, Take(size, "raw bytes"), size_t(size));
 }
 
 namespace {
@@ -62,19 +69,17 @@ void StoreLittleEndian(CArchive& ar, T value) {
     ar.Write(bytes, sizeof(T));
 }
 
+}  // namespace
+
 template <typename T>
-T LoadLittleEndian(CArchive& ar, const char* what) {
-    ar.Require(sizeof(T), what);
-    unsigned char bytes[sizeof(T)];
-    ar.Read(bytes, sizeof(T));
+T CArchive::LoadLittleEndian(const char* what) {
+    const unsigned char* bytes = Take(sizeof(T), what);
     T value = 0;
     for (size_t i = 0; i < sizeof(T); ++i) {
         value |= T(bytes[i]) << (8 * i);
     }
     return value;
 }
-
-}  // namespace
 
 CArchive& CArchive::operator<<(std::uint8_t v) {
     Write(&v, 1);
@@ -104,44 +109,44 @@ CArchive& CArchive::operator<<(double v) {
 }
 
 CArchive& CArchive::operator>>(std::uint8_t& v) {
-    v = LoadLittleEndian<std::uint8_t>(*this, "a byte");
+    v = LoadLittleEndian<std::uint8_t>("a byte");
     return *this;
 }
 CArchive& CArchive::operator>>(std::int8_t& v) {
-    v = std::int8_t(LoadLittleEndian<std::uint8_t>(*this, "a byte"));
+    v = std::int8_t(LoadLittleEndian<std::uint8_t>("a byte"));
     return *this;
 }
 CArchive& CArchive::operator>>(std::uint16_t& v) {
-    v = LoadLittleEndian<std::uint16_t>(*this, "a 16-bit integer");
+    v = LoadLittleEndian<std::uint16_t>("a 16-bit integer");
     return *this;
 }
 CArchive& CArchive::operator>>(std::int16_t& v) {
-    v = std::int16_t(LoadLittleEndian<std::uint16_t>(*this, "a 16-bit integer"));
+    v = std::int16_t(LoadLittleEndian<std::uint16_t>("a 16-bit integer"));
     return *this;
 }
 CArchive& CArchive::operator>>(std::uint32_t& v) {
-    v = LoadLittleEndian<std::uint32_t>(*this, "a 32-bit integer");
+    v = LoadLittleEndian<std::uint32_t>("a 32-bit integer");
     return *this;
 }
 CArchive& CArchive::operator>>(std::int32_t& v) {
-    v = std::int32_t(LoadLittleEndian<std::uint32_t>(*this, "a 32-bit integer"));
+    v = std::int32_t(LoadLittleEndian<std::uint32_t>("a 32-bit integer"));
     return *this;
 }
 CArchive& CArchive::operator>>(std::uint64_t& v) {
-    v = LoadLittleEndian<std::uint64_t>(*this, "a 64-bit value");
+    v = LoadLittleEndian<std::uint64_t>("a 64-bit value");
     return *this;
 }
 CArchive& CArchive::operator>>(std::int64_t& v) {
-    v = std::int64_t(LoadLittleEndian<std::uint64_t>(*this, "a 64-bit value"));
+    v = std::int64_t(LoadLittleEndian<std::uint64_t>("a 64-bit value"));
     return *this;
 }
 CArchive& CArchive::operator>>(float& v) {
-    std::uint32_t bits = LoadLittleEndian<std::uint32_t>(*this, "a 32-bit float");
+    std::uint32_t bits = LoadLittleEndian<std::uint32_t>("a 32-bit float");
     std::memcpy(&v, &bits, sizeof v);
     return *this;
 }
 CArchive& CArchive::operator>>(double& v) {
-    std::uint64_t bits = LoadLittleEndian<std::uint64_t>(*this, "a 64-bit float");
+    std::uint64_t bits = LoadLittleEndian<std::uint64_t>("a 64-bit float");
     std::memcpy(&v, &bits, sizeof v);
     return *this;
 }

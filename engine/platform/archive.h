@@ -141,6 +141,10 @@ private:
     quint32 ReadStringLength(std::uint8_t first);
     void RequireLoading() const;
     void RequireStoring() const;
+    // The next `size` bytes read, after the checks of Read; the position moves past them.
+    const unsigned char* Take(qint64 size, const char* what);
+    template <typename T>
+    T LoadLittleEndian(const char* what);
 
     struct ObjectTable;
     ObjectTable& Objects();
