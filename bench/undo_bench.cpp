@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "connectors/connector.h"
 #include "core/canvas.h"
 #include "core/doc.h"
 #include "core/layer.h"
@@ -134,3 +135,57 @@ static void BM_DeleteAllAndUndo(benchmark::State& state) {
     state.counters["action_bytes_per_component"] = bytes / kCount;
 }
 BENCHMARK(BM_DeleteAllAndUndo)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// A diagram of `count` boxes in rows, each joined to the next by a connector resting on both.
+std::unique_ptr<CQarnDoc> ConnectedDiagram(int count) {
+    QarnDllInitialize();
+    auto doc = std::make_unique<CQarnDoc>();
+    doc->OnNewDocument();
+    std::vector<CQarnRect*> boxes;
+    for (int i = 0; i < count; ++i) {
+        auto* box = new CQarnRect(RectF(float(i % 100) * 40, float(i / 100) * 40, 20, 20));
+        box->SetShapeID(Qarn::kShapeRectangle);
+        box->UpdateRotateCenter();
+        box->ResetPath();
+        doc->AddTail(box);
+        boxes.push_back(box);
+    }
+    for (int i = 0; i + 1 < count; ++i) {
+        const PointF a(boxes[size_t(i)]->GetRectF().X + 20, boxes[size_t(i)]->GetRectF().Y + 10);
+        const PointF b(boxes[size_t(i) + 1]->GetRectF().X, boxes[size_t(i) + 1]->GetRectF().Y + 10);
+        auto* k = new CQarnConnector(RectF(a.X, a.Y, 0, 0));
+        k->AddPoint(a);
+        k->AddPoint(b);
+        k->RecalcBounds(0);
+        k->ResetHandles();
+        doc->AddTail(k);
+        for (const bool start : {true, false}) {
+            doc->SetConnectionTarget(start ? boxes[size_t(i)] : boxes[size_t(i) + 1]);
+            k->MoveHandleTo(start ? 1 : k->GetHandleCount(), start ? a : b, 0);
+        }
+        doc->SetConnectionTarget(nullptr);
+    }
+    return doc;
+}
+
+}  // namespace
+
+// Moving a whole connected diagram (boxes and the connectors between them) as one action: the
+// time grows with the size of the diagram, not with its square.
+static void BM_MoveConnectedDiagram(benchmark::State& state) {
+    std::unique_ptr<CQarnDoc> doc = ConnectedDiagram(int(state.range(0)));
+    for (auto _ : state) {
+        if (MoveAll(*doc, 3.0f, 2.0f) == nullptr) {
+            state.SkipWithError("the move was not recorded");
+            break;
+        }
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_MoveConnectedDiagram)
+    ->Arg(2000)
+    ->Arg(8000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();

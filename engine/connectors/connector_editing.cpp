@@ -7,6 +7,7 @@
 #include "core/conversions.h"
 #include "core/doc.h"
 #include "core/move_flags.h"
+#include "core/moving_components.h"
 #include "core/property_ids.h"
 #include "core/rect_geometry.h"
 #include "platform/variant.h"
@@ -137,7 +138,7 @@ void CQarnConnector::OnPositionChanged(const RectF& oldRect, ComponentList* movi
     // Dragged away without its shape: that end lets go.
     for (bool start : {true, false}) {
         CQarnConnection* c = EndConnection(start);
-        if (c == nullptr || moving->contains(c->GetComponent())) {
+        if (c == nullptr || CMovingComponents::Contains(moving, c->GetComponent())) {
             continue;
         }
         const PointF end = GetPoint(start ? 1 : GetPointCount(), 1);

@@ -1,6 +1,7 @@
 // Telling the connector ends that rest on a component that it moved, turned or flipped.
 #include "core/component.h"
 #include "core/connection_link.h"
+#include "core/moving_components.h"
 
 void CQarnComponent::NotifyConnections(int change, const RectF& oldRect, const float& oldAngle,
                                        const DWORD& oldStyle, ComponentList* moving) {
@@ -9,7 +10,7 @@ void CQarnComponent::NotifyConnections(int change, const RectF& oldRect, const f
     const ConnectionList connections = m_Connections;
     for (CQarnConnection* connection : connections) {
         CQarnComponent* connector = link->GetConnector(connection);
-        if (connector != nullptr && moving != nullptr && moving->contains(connector)) {
+        if (connector != nullptr && CMovingComponents::Contains(moving, connector)) {
             continue;  // it moves along
         }
         if (connector != nullptr && connector->GetParentGroup() != nullptr) {

@@ -1,6 +1,7 @@
 #include "undo/flip_action.h"
 
 #include "core/component.h"
+#include "core/moving_components.h"
 
 QARN_IMPLEMENT_DYNAMIC(CFlipAction, CPositionAction)
 
@@ -16,6 +17,7 @@ void CFlipAction::FlipAll(BYTE mode) {
         c->Flip(mode, c->GetCenterPointF(), 0);
         c->Invalidate(nullptr, false);
     }
+    const CMovingComponents flipping(m_Components);
     for (int i = 0; i < m_Components.size(); ++i) {
         m_Components[i]->OnFlipped(styles[i], &m_Components, 4);
     }

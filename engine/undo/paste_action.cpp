@@ -8,6 +8,7 @@
 #include "core/configuration.h"
 #include "core/custom_config.h"
 #include "core/doc.h"
+#include "core/moving_components.h"
 #include "shapes/group.h"
 #include "undo/component_lists.h"
 #include "undo/native_clip.h"
@@ -113,6 +114,7 @@ void CPasteAction::ShiftCopies(int times) {
     }
     const float dx = float(times) * float(m_nShiftX);
     const float dy = float(times) * float(m_nShiftY);
+    const CMovingComponents shifting(m_Components);
     for (CQarnComponent* c : m_Components) {
         const RectF old = c->GetRectF();
         RectF moved = old;

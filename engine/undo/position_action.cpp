@@ -1,6 +1,7 @@
 #include "undo/position_action.h"
 
 #include "core/component.h"
+#include "core/moving_components.h"
 #include "undo/action_ids.h"
 #include "undo/component_lists.h"
 #include "undo/fetch_ahead.h"
@@ -56,6 +57,7 @@ void CPositionAction::Exchange() {
 
 void CPositionAction::NotifyMoved(const ComponentList& moved, const QList<RectF>& oldRects,
                                   int change) {
+    const CMovingComponents moving(m_Components);
     for (int i = 0; i < moved.size() && i < oldRects.size(); ++i) {
         Qarn::FetchAhead(moved, i, Qarn::FetchParts::Fields);
         moved[i]->OnPositionChanged(oldRects[i], &m_Components, change);

@@ -1,6 +1,7 @@
 #include "undo/rotate_action.h"
 
 #include "core/component.h"
+#include "core/moving_components.h"
 #include "undo/component_lists.h"
 
 QARN_IMPLEMENT_DYNAMIC(CRotateAction, CPositionAction)
@@ -18,6 +19,7 @@ void CRotateAction::RotateBy(float degrees) {
         c->Invalidate(nullptr, false);
     }
     // Every component that turned (members of turned groups too) takes its connectors along.
+    const CMovingComponents turning(m_Components);
     for (int i = 0; i < m_Components.size(); ++i) {
         m_Components[i]->OnRotated(angles[i], &m_Components, 3);
     }

@@ -2,6 +2,7 @@
 
 #include "core/component.h"
 #include "core/doc.h"
+#include "core/moving_components.h"
 
 QARN_IMPLEMENT_DYNAMIC(CValueAction, CStateAction)
 
@@ -14,6 +15,8 @@ void CValueAction::OnDo() {
     if (!IsSuccess()) {
         return;
     }
+    // The components changed together move along with each other (their connectors too).
+    const CMovingComponents changing(m_Components);
     for (CQarnComponent* c : GetTargets()) {
         ApplyTo(c);
     }

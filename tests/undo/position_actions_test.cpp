@@ -334,3 +334,60 @@ TEST_F(PositionActionTest, StackingOrderStepsAndUndoesAndIsRecordedEvenAtTheEnds
     EXPECT_EQ(UndoDepth(), depth + 1);
     EXPECT_TRUE(SameBytes(before, Bytes()));
 }
+
+TEST_F(PositionActionTest, ALargeConnectedDiagramMovesWholeOrLeavesItsConnectorsToFollow) {
+    // More boxes than a move walks its list for, joined in a chain.
+    std::vector<CQarnRect*> boxes;
+    ComponentList justBoxes;
+    for (int i = 0; i < 40; ++i) {
+        auto* box = new CQarnRect(RectF(float(i % 8) * 60, 500 + float(i / 8) * 60, 20, 20));
+        box->SetShapeID(Qarn::kShapeRectangle);
+        box->UpdateRotateCenter();
+        box->ResetPath();
+        doc->AddTail(box);
+        boxes.push_back(box);
+        justBoxes.append(box);
+    }
+    std::vector<CQarnConnector*> links;
+    ComponentList everything = justBoxes;
+    for (size_t i = 0; i + 1 < boxes.size(); ++i) {
+        const RectF a = boxes[i]->GetRectF();
+        const RectF b = boxes[i + 1]->GetRectF();
+        links.push_back(
+            Connect(boxes[i], PointF(a.X + 20, a.Y + 10), boxes[i + 1], PointF(b.X, b.Y + 10)));
+        everything.append(links.back());
+    }
+    const auto moveBy = [&](const ComponentList& list, float dx, float dy) {
+        auto action = std::make_unique<CMoveAction>(&view, QarnActionId::Move, list);
+        CMoveAction* move = action.get();
+        ASSERT_TRUE(Record(std::move(action)));
+        move->MoveBy(dx, dy);
+        move->Finish();
+    };
+
+    // Moved whole, every connector moves with its boxes: its route is the old one, shifted.
+    std::vector<std::vector<PointF>> routes;
+    for (CQarnConnector* k : links) {
+        routes.push_back(Route(k));
+    }
+    moveBy(everything, 30, 20);
+    for (size_t i = 0; i < links.size(); ++i) {
+        const std::vector<PointF> now = Route(links[i]);
+        ASSERT_EQ(now.size(), routes[i].size()) << i;
+        for (size_t p = 0; p < now.size(); ++p) {
+            EXPECT_NEAR(now[p].X, routes[i][p].X + 30, 1e-3f) << i;
+            EXPECT_NEAR(now[p].Y, routes[i][p].Y + 20, 1e-3f) << i;
+        }
+        EXPECT_EQ(links[i]->GetLeftConnection()->GetComponent(), boxes[i]);
+        EXPECT_EQ(links[i]->GetRightConnection()->GetComponent(), boxes[i + 1]);
+    }
+
+    // The boxes alone: the connectors are not in the list, so they follow their boxes.
+    moveBy(justBoxes, 0, 90);
+    for (size_t i = 0; i < links.size(); ++i) {
+        const std::vector<PointF> now = Route(links[i]);
+        EXPECT_NEAR(now.front().Y, boxes[i]->GetRectF().Y + 10, 1e-3f) << i;
+        EXPECT_NEAR(now.back().Y, boxes[i + 1]->GetRectF().Y + 10, 1e-3f) << i;
+        EXPECT_EQ(links[i]->GetLeftConnection()->GetComponent(), boxes[i]);
+    }
+}
