@@ -340,7 +340,7 @@ bool CComponentStates::SameComponents(const CComponentStates& other) const {
 
 size_t CComponentStates::GetMemoryUsage() const {
     size_t bytes = sizeof(*this);
-    bytes += size_t(m_Components.capacity()) * sizeof(CQarnComponent*);
+    bytes += size_t(m_Components.capacity()) * sizeof(void*);  // the list holds pointers
     bytes += m_Geometry.capacity() * sizeof(GeometryRecord);
     bytes += size_t(m_Handles.capacity()) * sizeof(PointF);
     bytes += m_Ends.capacity() * sizeof(EndsRecord);
