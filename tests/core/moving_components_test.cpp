@@ -12,6 +12,7 @@ namespace {
 
 std::vector<std::unique_ptr<CQarnRect>> Boxes(int count) {
     std::vector<std::unique_ptr<CQarnRect>> boxes;
+    boxes.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         boxes.push_back(std::make_unique<CQarnRect>(RectF(float(i), 0, 5, 5)));
     }

@@ -340,7 +340,9 @@ TEST_F(PositionActionTest, ALargeConnectedDiagramMovesWholeOrLeavesItsConnectors
     std::vector<CQarnRect*> boxes;
     ComponentList justBoxes;
     for (int i = 0; i < 40; ++i) {
-        auto* box = new CQarnRect(RectF(float(i % 8) * 60, 500 + float(i / 8) * 60, 20, 20));
+        const int column = i % 8;
+        const int row = i / 8;
+        auto* box = new CQarnRect(RectF(float(column) * 60, 500 + float(row) * 60, 20, 20));
         box->SetShapeID(Qarn::kShapeRectangle);
         box->UpdateRotateCenter();
         box->ResetPath();
@@ -367,6 +369,7 @@ TEST_F(PositionActionTest, ALargeConnectedDiagramMovesWholeOrLeavesItsConnectors
 
     // Moved whole, every connector moves with its boxes: its route is the old one, shifted.
     std::vector<std::vector<PointF>> routes;
+    routes.reserve(links.size());
     for (CQarnConnector* k : links) {
         routes.push_back(Route(k));
     }
