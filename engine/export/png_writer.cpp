@@ -17,10 +17,11 @@
 namespace {
 
 constexpr std::array<char, 8> kSignature = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
-constexpr int kWindow = 32768;  // bytes a deflate stream may refer back to
 constexpr qsizetype kMostIdatBytes = 1 << 20;
-// Rows of filtered bytes below which a piece is not worth a thread of its own.
+// Filtered bytes below which a piece is not worth a thread of its own, and above which it is
+// cut (zlib counts a piece in 32 bits, and pieces are held a batch at a time).
 constexpr qsizetype kLeastPieceBytes = 256 * 1024;
+constexpr qsizetype kMostPieceBytes = 8 * 1024 * 1024;
 
 enum Filter : uchar { kNone = 0, kSub = 1, kUp = 2, kPaeth = 4 };
 
@@ -134,8 +135,8 @@ void FilterRows(const QImage& image, const Layout& layout, int first, int last, 
     }
 }
 
-// One piece of the zlib stream: the raw deflate of lines [begin, end) of the filtered bytes,
-// primed with the 32 KiB before them and ending on a byte boundary (or the stream's end).
+// One piece of the zlib stream: the raw deflate of lines [begin, end) of a batch's filtered
+// bytes, ending on a byte boundary (or at the stream's end).
 struct Piece {
     qsizetype begin = 0;
     qsizetype end = 0;
@@ -150,12 +151,14 @@ void Deflate(const std::vector<uchar>& filtered, Piece* piece, int level, bool l
         piece->failed = true;
         return;
     }
-    if (piece->begin > 0) {
-        const qsizetype from = std::max<qsizetype>(0, piece->begin - kWindow);
-        deflateSetDictionary(&stream, filtered.data() + from, uInt(piece->begin - from));
-    }
     const qsizetype size = piece->end - piece->begin;
-    piece->deflated.resize(qsizetype(deflateBound(&stream, uLong(size))) + 16);
+    try {
+        piece->deflated.resize(qsizetype(deflateBound(&stream, uLong(size))) + 16);
+    } catch (const std::bad_alloc&) {
+        piece->failed = true;
+        deflateEnd(&stream);
+        return;
+    }
     stream.next_in = const_cast<Bytef*>(filtered.data() + piece->begin);
     stream.avail_in = uInt(size);
     stream.next_out = reinterpret_cast<Bytef*>(piece->deflated.data());
@@ -223,7 +226,7 @@ QByteArray BigEndian32(quint32 value) {
 }  // namespace
 
 bool CPngWriter::Write(const QImage& image, QIODevice* device, QString* error, int level,
-                       int threads) {
+                       int threads, qsizetype batchBytes) {
     if (image.isNull()) {
         *error = QStringLiteral("there is no image to write");
         return false;
@@ -234,38 +237,8 @@ bool CPngWriter::Write(const QImage& image, QIODevice* device, QString* error, i
         pixels = pixels.convertToFormat(QImage::Format_ARGB32);  // a PNG holds straight alpha
     }
     const Layout layout{pixels.width(), pixels.height(), opaque ? 3 : 4};
-    const qsizetype total = layout.lineBytes() * layout.height;
-    std::vector<uchar> filtered;
-    try {
-        filtered.resize(size_t(total));
-    } catch (const std::bad_alloc&) {
-        *error = QStringLiteral("not enough memory to write the image");
-        return false;
-    }
     if (threads < 1) {
         threads = std::max(1, int(std::thread::hardware_concurrency()));
-    }
-
-    // Pieces of whole rows, a few per thread so that an uneven picture still shares well.
-    const int rowsPerPiece = int(std::clamp<qsizetype>(
-        std::max<qsizetype>(kLeastPieceBytes, total / (threads * 4)) / layout.lineBytes(), 1,
-        layout.height));
-    std::vector<Piece> pieces;
-    for (int y = 0; y < layout.height; y += rowsPerPiece) {
-        const int last = std::min(layout.height, y + rowsPerPiece);
-        pieces.push_back({layout.lineBytes() * y, layout.lineBytes() * last, {}, 1, false});
-    }
-    const int count = int(pieces.size());
-    RunShared(count, threads, [&](int i) {
-        const int first = int(pieces[size_t(i)].begin / layout.lineBytes());
-        const int last = int(pieces[size_t(i)].end / layout.lineBytes());
-        FilterRows(pixels, layout, first, last, filtered.data() + pieces[size_t(i)].begin);
-    });
-    RunShared(count, threads,
-              [&](int i) { Deflate(filtered, &pieces[size_t(i)], level, i == count - 1); });
-    if (std::any_of(pieces.begin(), pieces.end(), [](const Piece& p) { return p.failed; })) {
-        *error = QStringLiteral("the image could not be compressed");
-        return false;
     }
 
     ChunkWriter out(device);
@@ -282,16 +255,74 @@ bool CPngWriter::Write(const QImage& image, QIODevice* device, QString* error, i
         out.Write("pHYs", resolution);
     }
 
-    // The zlib stream: its header, the pieces, the checksum of all the filtered bytes.
-    QByteArray stream("\x78\x01", 2);
+    // Pieces of whole rows, a few per thread so that an uneven picture still shares well, taken
+    // a batch at a time so that a large image never needs its filtered bytes all at once.
+    const qsizetype total = layout.lineBytes() * layout.height;
+    const qsizetype pieceBytes =
+        std::clamp<qsizetype>(total / (threads * 4), kLeastPieceBytes, kMostPieceBytes);
+    const int rowsPerPiece =
+        int(std::clamp<qsizetype>(pieceBytes / layout.lineBytes(), 1, layout.height));
+    const qsizetype rowsPerBatch =
+        qsizetype(rowsPerPiece) *
+        std::clamp<qsizetype>(batchBytes / (qsizetype(rowsPerPiece) * layout.lineBytes()), 1,
+                              threads * 4);
+    std::vector<uchar> filtered;
     uLong adler = 1;
-    for (const Piece& piece : pieces) {
-        stream.append(piece.deflated);
-        adler = adler32_combine(adler, piece.adler, z_off_t(piece.end - piece.begin));
-    }
-    stream.append(BigEndian32(quint32(adler)));
-    for (qsizetype at = 0; at < stream.size(); at += kMostIdatBytes) {
-        out.Write("IDAT", stream.mid(at, kMostIdatBytes));
+    for (qsizetype batchTop = 0; batchTop < layout.height && !out.HasFailed();
+         batchTop += rowsPerBatch) {
+        const qsizetype batchEnd = std::min<qsizetype>(layout.height, batchTop + rowsPerBatch);
+        std::vector<Piece> pieces;
+        for (qsizetype y = batchTop; y < batchEnd; y += rowsPerPiece) {
+            const qsizetype last = std::min<qsizetype>(batchEnd, y + rowsPerPiece);
+            Piece piece;
+            piece.begin = layout.lineBytes() * (y - batchTop);
+            piece.end = layout.lineBytes() * (last - batchTop);
+            pieces.push_back(std::move(piece));
+        }
+        try {
+            filtered.resize(size_t(pieces.back().end));
+        } catch (const std::bad_alloc&) {
+            *error = QStringLiteral("not enough memory to write the image");
+            return false;
+        }
+        const int count = int(pieces.size());
+        const bool finalBatch = batchEnd == layout.height;
+        // A thread that runs out of memory marks its piece failed (an exception leaving a
+        // thread would end the program).
+        RunShared(count, threads, [&](int i) {
+            Piece& piece = pieces[size_t(i)];
+            const qsizetype first = batchTop + piece.begin / layout.lineBytes();
+            const qsizetype last = batchTop + piece.end / layout.lineBytes();
+            try {
+                FilterRows(pixels, layout, int(first), int(last), filtered.data() + piece.begin);
+            } catch (const std::bad_alloc&) {
+                piece.failed = true;
+            }
+        });
+        if (std::none_of(pieces.begin(), pieces.end(), [](const Piece& p) { return p.failed; })) {
+            RunShared(count, threads, [&](int i) {
+                Deflate(filtered, &pieces[size_t(i)], level, finalBatch && i == count - 1);
+            });
+        }
+        if (std::any_of(pieces.begin(), pieces.end(), [](const Piece& p) { return p.failed; })) {
+            *error = QStringLiteral("the image could not be compressed");
+            return false;
+        }
+        // The zlib stream: its header, the pieces, the checksum of all the filtered bytes.
+        QByteArray stream;
+        if (batchTop == 0) {
+            stream.append("\x78\x01", 2);
+        }
+        for (const Piece& piece : pieces) {
+            stream.append(piece.deflated);
+            adler = adler32_combine(adler, piece.adler, z_off_t(piece.end - piece.begin));
+        }
+        if (finalBatch) {
+            stream.append(BigEndian32(quint32(adler)));
+        }
+        for (qsizetype at = 0; at < stream.size(); at += kMostIdatBytes) {
+            out.Write("IDAT", stream.mid(at, kMostIdatBytes));
+        }
     }
     out.Write("IEND", QByteArray());
     if (out.HasFailed()) {

@@ -36,12 +36,14 @@ QImage Picture(int width, int height, QImage::Format format, bool translucent) {
     return image.convertToFormat(format);
 }
 
-QByteArray Written(const QImage& image, int threads) {
+QByteArray Written(const QImage& image, int threads,
+                   qsizetype batchBytes = CPngWriter::kMostBatchBytes) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QString error;
-    EXPECT_TRUE(CPngWriter::Write(image, &buffer, &error, 1, threads)) << error.toStdString();
+    EXPECT_TRUE(CPngWriter::Write(image, &buffer, &error, 1, threads, batchBytes))
+        << error.toStdString();
     return bytes;
 }
 
@@ -120,11 +122,18 @@ TEST(PngWriter, PiecesOnAnyNumberOfThreadsJoinIntoOneValidStream) {
     // Large enough for many pieces, each starting from the previous one's bytes.
     const QImage image = Picture(700, 900, QImage::Format_ARGB32_Premultiplied, false);
     const qsizetype filteredSize = qsizetype(700 * 3 + 1) * 900;
-    for (const int threads : {1, 2, 3, 8}) {
-        const QByteArray png = Written(image, threads);
+    struct Run {
+        int threads;
+        qsizetype batchBytes;  // small: one piece per batch, each primed by the one before
+    };
+    for (const Run run : {Run{1, CPngWriter::kMostBatchBytes}, Run{2, CPngWriter::kMostBatchBytes},
+                          Run{3, CPngWriter::kMostBatchBytes}, Run{8, CPngWriter::kMostBatchBytes},
+                          Run{2, 1}, Run{3, 600 * 1024}}) {
+        const int threads = run.threads;
+        const QByteArray png = Written(image, threads, run.batchBytes);
         EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32),
                   Straight(image))
-            << threads << " threads";
+            << threads << " threads, batches of " << run.batchBytes;
         // zlib checks the stream's end and its checksum over every filtered byte.
         const QByteArray stream = Chunks(png, "IDAT");
         QByteArray inflated(filteredSize, Qt::Uninitialized);
