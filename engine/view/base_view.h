@@ -120,10 +120,11 @@ public:
     // What the zoom dialog's OK does for a choice (see CZoomDlg) and a custom percentage.
     void ApplyZoomChoice(int choice, int percent);
 
-    // Painting. Draws every tile that the client area needs now (tests and benchmarks use it;
-    // the view itself draws them a slice at a time between events).
+    // Painting. Draws now every pixel of the tiles that the client area shows (tests and
+    // benchmarks use it; the view itself draws them a slice at a time between events, and the
+    // rest of the tiles at the edges after them).
     void RenderVisibleNow();
-    // Whether tiles the client area shows are still to be drawn.
+    // Whether pixels the client area shows are still to be drawn.
     bool HasPendingTiles() const;
     // Whether tiles (shown or ahead of scrolling) are being drawn a slice at a time.
     bool IsRendering() const { return m_RenderTimer.isActive(); }
