@@ -12,6 +12,7 @@
 #include "platform/matrix.h"
 #include "platform/runtime_class.h"
 #include "properties/pen_property.h"
+#include "properties/text_property.h"
 
 namespace Qarn {
 
@@ -41,9 +42,8 @@ RectF CornersUnder(const RectF& r, const Matrix& m) {
     return GetBoundRect(corners, 4);
 }
 
-}  // namespace
-
-CRect PaintBounds(CQarnComponent* c) {
+// Where the component paints, its text aside.
+CRect OwnPaintBounds(CQarnComponent* c) {
     if (!HasBaseBounds(c) || ShowsArrowHeads(c)) {
         return c->GetBoundCache();
     }
@@ -79,6 +79,45 @@ CRect PaintBounds(CQarnComponent* c) {
         labelBound.NormalizeRect();
         bound.UnionRect(bound, labelBound);
     }
+    return bound;
+}
+
+// A text drawn without clipping may leave its component: the box of its lines, turned with the
+// component, and its shadow's copy where the shadow shows through an unfilled shape.
+void AddTextSpill(CQarnComponent* c, CRect& bound) {
+    const auto* text = dynamic_cast<const CQarnTextProperty*>(c->GetTextFacet());
+    if (text == nullptr || !c->GetDrawText() ||
+        (text->GetStringFormat() & CQarnTextProperty::NoClip) == 0) {
+        return;
+    }
+    const RectF frame = c->GetTextPosition();
+    RectF box = text->GetBoundRect(nullptr, frame);
+    // Glyphs reach a little beyond the boxes of their lines (slanted letters, accents).
+    constexpr float kUnitsPerPoint = 100.0f / 72.0f;
+    const float overhang = text->GetFontSize() * kUnitsPerPoint * 0.5f + 2.0f;
+    box.Inflate(overhang, overhang);
+    Matrix world;
+    if (c->NeedTransform()) {
+        c->GetTransformMatrix(world);
+    }
+    const auto add = [&](const RectF& r) {
+        CRect covered = Covering(CornersUnder(r, world));
+        covered.NormalizeRect();
+        bound.UnionRect(bound, covered);
+    };
+    add(box);
+    if (CQarnShadowFacet* shadow = c->GetShadowFacet(); shadow != nullptr && !c->GetFill()) {
+        Matrix placed;
+        shadow->GetTransformMatrix(placed, c->GetRectF());
+        add(CornersUnder(box, placed));
+    }
+}
+
+}  // namespace
+
+CRect PaintBounds(CQarnComponent* c) {
+    CRect bound = OwnPaintBounds(c);
+    AddTextSpill(c, bound);
     return bound;
 }
 

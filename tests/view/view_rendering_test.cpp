@@ -6,8 +6,10 @@
 #include <QPainter>
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "export/page_renderer.h"
+#include "properties/text_property.h"
 #include "support/mixed_page.h"
 #include "view_fixtures.h"
 
@@ -206,4 +208,30 @@ TEST_F(SmallWindowRenderingTest, OnlyWhatTheWindowShowsIsDrawnAtOnceAndTheRestFo
     view->ScrollToDevicePosition(QPoint(137 + 60, 211 + 45));
     EXPECT_FALSE(view->HasPendingTiles());
     EXPECT_EQ(DifferingFromRenderer(), 0);
+}
+
+TEST_F(ViewRenderingTest, TextsDrawnWithoutClippingShowWholeAcrossTiles) {
+    // Tiny boxes near tile edges whose large texts spill far over their neighbours, turned too.
+    float angle = 0.0f;
+    std::vector<CQarnTextProperty*> texts;
+    for (const PointF at : {PointF(250, 120), PointF(500, 250), PointF(120, 505)}) {
+        auto* box = new CQarnRect(RectF(at.X, at.Y, 4, 4));
+        box->SetShapeID(Qarn::kShapeRectangle);
+        auto* text = new CQarnTextProperty();
+        text->SetText(QStringLiteral("Spilling over"));
+        text->SetFontSize(60.0f);
+        text->SetStringFormat(CQarnTextProperty::NoClip | CQarnTextProperty::NoWrap);
+        box->AddProperty(text);
+        texts.push_back(text);
+        box->SetRotateAngle(angle);
+        box->UpdateRotateCenter();
+        box->ResetPath();
+        doc->AddTail(box);
+        angle += 30.0f;
+    }
+    ExpectSameAsRenderer(100);
+    // A shorter text leaves no trace of the longer one where it spilled.
+    texts.front()->SetText(QStringLiteral("Sp"));
+    doc->NotifyComponentChanged(Layer0()->GetList().front(), Qarn::ComponentChange::Appearance);
+    ExpectSameAsRenderer(100);
 }
