@@ -11,6 +11,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "core/rect_geometry.h"
 #include "platform/graphics.h"
@@ -319,12 +320,8 @@ RectF CQarnTextLayout::MeasureRange(int index, int first, int length) const {
         RectF(float(box.x()), float(box.y()), float(box.width()), float(box.height())));
 }
 
-QPainterPath CQarnTextLayout::GetOutline() const {
-    QPainterPath outline;
-    outline.setFillRule(Qt::WindingFill);
-    if (!layout_) {
-        return outline;
-    }
+void CQarnTextLayout::ForEachShownLine(
+    const std::function<void(const QTextLine& shown, const QList<QRectF>& rules)>& visit) const {
     const QFont& font = layout_->font();
     const QFontMetricsF metrics(font, ReferenceDevice());
     for (int i = 0; i < GetLineCount(); ++i) {
@@ -334,6 +331,32 @@ QPainterPath CQarnTextLayout::GetOutline() const {
         const QTextLine line = layout_->lineAt(i);
         // A line cut short shows its shortened form.
         const QTextLine shown = i == cutIndex_ ? cut_->lineAt(0) : line;
+        QList<QRectF> rules;
+        const double width = shown.naturalTextWidth();
+        if (width > 0) {
+            const double x = shown.naturalTextRect().left();
+            const double baseline = line.y() + line.ascent();
+            const double thickness = std::max(metrics.lineWidth(), kLayoutPixels / 20);
+            if (font.underline()) {
+                rules.append(
+                    QRectF(x, baseline + metrics.underlinePos() - thickness / 2, width, thickness));
+            }
+            if (font.strikeOut()) {
+                rules.append(
+                    QRectF(x, baseline - metrics.strikeOutPos() - thickness / 2, width, thickness));
+            }
+        }
+        visit(shown, rules);
+    }
+}
+
+QPainterPath CQarnTextLayout::GetOutline() const {
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    if (!layout_) {
+        return outline;
+    }
+    ForEachShownLine([&](const QTextLine& shown, const QList<QRectF>& rules) {
         for (const QGlyphRun& run : shown.glyphRuns()) {
             const QRawFont raw = run.rawFont();
             const QList<quint32> glyphs = run.glyphIndexes();
@@ -342,22 +365,10 @@ QPainterPath CQarnTextLayout::GetOutline() const {
                 outline.addPath(Qarn::GlyphOutline(raw, glyphs[g]).translated(positions[g]));
             }
         }
-        const double width = shown.naturalTextWidth();
-        if (width <= 0) {
-            continue;
+        for (const QRectF& rule : rules) {
+            outline.addRect(rule);
         }
-        const double x = shown.naturalTextRect().left();
-        const double baseline = line.y() + line.ascent();
-        const double thickness = std::max(metrics.lineWidth(), kLayoutPixels / 20);
-        if (font.underline()) {
-            outline.addRect(
-                QRectF(x, baseline + metrics.underlinePos() - thickness / 2, width, thickness));
-        }
-        if (font.strikeOut()) {
-            outline.addRect(
-                QRectF(x, baseline - metrics.strikeOutPos() - thickness / 2, width, thickness));
-        }
-    }
+    });
     return ToDocument().map(outline);
 }
 
@@ -385,35 +396,14 @@ void CQarnTextLayout::DrawAsText(Graphics* graphics, const QColor& color) const 
     painter->save();
     painter->setTransform(ToDocument(), true);
     painter->setPen(color);
-    const QFont& font = layout_->font();
-    const QFontMetricsF metrics(font, ReferenceDevice());
-    for (int i = 0; i < GetLineCount(); ++i) {
-        if (!IsShown(i)) {
-            continue;
-        }
-        const QTextLine line = layout_->lineAt(i);
-        const QTextLine shown = i == cutIndex_ ? cut_->lineAt(0) : line;
+    ForEachShownLine([&](const QTextLine& shown, const QList<QRectF>& rules) {
         for (const QGlyphRun& run : shown.glyphRuns()) {
             painter->drawGlyphRun(QPointF(0, 0), run);
         }
-        const double width = shown.naturalTextWidth();
-        if (width <= 0) {
-            continue;
+        for (const QRectF& rule : rules) {
+            painter->fillRect(rule, color);
         }
-        const double x = shown.naturalTextRect().left();
-        const double baseline = line.y() + line.ascent();
-        const double thickness = std::max(metrics.lineWidth(), kLayoutPixels / 20);
-        if (font.underline()) {
-            painter->fillRect(
-                QRectF(x, baseline + metrics.underlinePos() - thickness / 2, width, thickness),
-                color);
-        }
-        if (font.strikeOut()) {
-            painter->fillRect(
-                QRectF(x, baseline - metrics.strikeOutPos() - thickness / 2, width, thickness),
-                color);
-        }
-    }
+    });
     painter->restore();
     graphics->Restore(state);
 }

@@ -8,7 +8,10 @@
 // Sizes are in document units (1/100 inch) whatever the device: a 12 point font is 16.67
 // units high on screen, in print and in every measurement.
 
+#include <QList>
+#include <QRectF>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "platform/rect_f.h"
@@ -23,8 +26,8 @@ class PreparedPath;
 class QColor;
 class QPainterPath;
 class QTransform;
-class QRectF;
 class QTextLayout;
+class QTextLine;
 class QTextOption;
 
 class CQarnTextLayout {
@@ -78,6 +81,10 @@ private:
     // A box `r` of the layout (in its pixels) in the flow.
     QRectF FromLayout(const QRectF& r) const;
     bool IsShown(int index) const;
+    // Each shown line (in its shortened form when cut) with its underline and strike-out
+    // rectangles, in layout pixels.
+    void ForEachShownLine(
+        const std::function<void(const QTextLine& shown, const QList<QRectF>& rules)>& visit) const;
     double Padding() const;
     void MarkCutText(const QFont& font, const QTextOption& option, BYTE across, double room);
 
